@@ -1,0 +1,120 @@
+#include "buffer/BufferFiles.h"
+
+#include <QSaveFile>
+#include <QString>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "buffer/BufferAreas.h"
+
+namespace veldrix {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+[[nodiscard]] std::string withNumber(const char* format, int value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// The message names the file without its folder.
+[[nodiscard]] UserMessage cantOpen(const std::string& path) {
+    return {MessageChannel::Box,
+            "Can't open file: " + std::filesystem::path(path).filename().string()};
+}
+
+// A failure that left errno unset still needs a nonzero code to show.
+[[nodiscard]] int systemErrorCode() {
+    return errno != 0 ? errno : EIO;
+}
+
+// Opened only for reading, so a missing file is reported, never created. A
+// directory opens on this platform but is no buffer file.
+[[nodiscard]] FileHandle openForReading(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        return nullptr;
+    }
+    return FileHandle(std::fopen(path.c_str(), "rb"));
+}
+
+}  // namespace
+
+FileCommandResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
+    FileCommandResult result;
+    if (!buffer.hasImage()) {
+        return result;
+    }
+    FileHandle file = openForReading(path);
+    if (!file) {
+        result.messages.push_back(cantOpen(path));
+        return result;
+    }
+
+    const std::uint32_t length = buffer.length();
+    std::uint8_t* image = buffer.data();
+    errno = 0;
+    const std::size_t count = std::fread(image, 1, length, file.get());
+    if (std::ferror(file.get()) != 0) {
+        result.messages.push_back(
+            {MessageChannel::Status, withNumber("ReadFile Error: %i", systemErrorCode())});
+    }
+    file.reset();
+    // Everything past what was read holds the fill value, whatever a failed
+    // read may have left there.
+    std::memset(image + count, buffer.fillValue(), length - count);
+
+    buffer.AttachEditors();
+    if (count != length) {
+        // The count asked for, not the count read.
+        result.messages.push_back({MessageChannel::Status,
+                                   withNumber("Error reading %i bytes", static_cast<int>(length))});
+    }
+    result.fileNameTaken = true;
+    return result;
+}
+
+FileCommandResult SaveBufferFile(const DataBuffer& buffer, const std::string& path) {
+    FileCommandResult result;
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        result.messages.push_back(cantOpen(path));
+        return result;
+    }
+    result.fileNameTaken = true;
+
+    const auto length = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(requiredImageLength(buffer.callBlock()), buffer.length()));
+    errno = 0;
+    const qint64 written =
+        length == 0 ? 0 : file.write(reinterpret_cast<const char*>(buffer.data()), qint64{length});
+    bool saved = false;
+    int errorCode = 0;
+    if (written != qint64{length}) {
+        errorCode = systemErrorCode();
+        file.cancelWriting();
+    } else {
+        // Flushes, syncs and renames over the old file; any of these can fail.
+        saved = file.commit();
+        errorCode = saved ? 0 : systemErrorCode();
+    }
+    if (!saved) {
+        // The old file, if any, is untouched: nothing of this save reached it.
+        result.messages.push_back(
+            {MessageChannel::Status, withNumber("WriteFile Error: %i", errorCode)});
+        result.messages.push_back(
+            {MessageChannel::Status, withNumber("Error writing, only %i bytes written", 0)});
+    }
+    return result;
+}
+
+}  // namespace veldrix

@@ -1,0 +1,44 @@
+#pragma once
+// Loading the data buffer from a raw binary file and saving it to one, without
+// any window: the file dialogs, showing the messages and the current file
+// name are the frame's. A buffer file has no header: byte n of the file is
+// byte n of the image.
+
+#include <string>
+#include <vector>
+
+#include "buffer/DataBuffer.h"
+
+namespace veldrix {
+
+// How a message reaches the user.
+enum class MessageChannel {
+    Box,     // message box with one OK button (style 0)
+    Status,  // transient status-bar message
+};
+
+struct UserMessage {
+    MessageChannel channel;
+    std::string text;
+};
+
+struct FileCommandResult {
+    // To show in this order.
+    std::vector<UserMessage> messages;
+    // True when the path becomes the current file name (and the title is
+    // refreshed), also after a read or write error once the file was opened.
+    bool fileNameTaken = false;
+};
+
+// Fills the image with the fill value, then reads up to buffer.length()
+// bytes from the file's start into it and reattaches the editors. Does
+// nothing without an image (the frame shows no open dialog then). A missing
+// or unreadable file gets "Can't open file: %s" and is never created.
+[[nodiscard]] FileCommandResult LoadBufferFile(DataBuffer& buffer, const std::string& path);
+
+// Writes the first max(size, eepofs + eeplen, extofs + extlen) bytes of the
+// image, cut to its length. The file is replaced as a whole only when all of
+// it was written: a failed save leaves an existing file as it was.
+[[nodiscard]] FileCommandResult SaveBufferFile(const DataBuffer& buffer, const std::string& path);
+
+}  // namespace veldrix

@@ -1,0 +1,26 @@
+#pragma once
+// The call block's callbacks are plain C functions without a context
+// argument, so they reach the program's objects through one binding.
+
+#include "dlldata.h"
+
+namespace veldrix {
+
+class DataBuffer;
+class ProgressService;
+class UserInterface;
+
+struct CallbackTargets {
+    UserInterface* ui = nullptr;
+    ProgressService* progress = nullptr;
+    DataBuffer* buffer = nullptr;                  // null: the callbacks act as on an empty image
+    dd_driver_voltage_fn driverVoltage = nullptr;  // the bound driver's export, null when none
+};
+
+// Stores the program's callbacks into `block` (delay, status, msgbox, spare,
+// getbyte, getpage, mark, putbyte, voltage, progress) and binds them to
+// `targets`, which must outlive every later callback. bdport and the voltage
+// tables come from the driver binding.
+void fillCallBlockCallbacks(dlldata& block, CallbackTargets& targets) noexcept;
+
+}  // namespace veldrix

@@ -1,0 +1,246 @@
+#include "buffer/BufferFiles.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "BufferFixture.h"
+#include "TempDir.h"
+#include "buffer/BufferTools.h"
+
+namespace veldrix::test {
+namespace {
+
+class BufferFilesTest : public BufferFixture {
+protected:
+    TempDir dir;
+};
+
+// Lowers this process's file size limit, so that writing past it fails with
+// EFBIG whatever the user's permissions: a failing save that even root gets.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = SIG_DFL;
+};
+
+std::string pattern(std::size_t length) {
+    std::string bytes(length, '\0');
+    for (std::size_t i = 0; i < length; ++i) {
+        bytes[i] = static_cast<char>(i * 7 + 1);
+    }
+    return bytes;
+}
+
+std::vector<std::string> texts(const FileCommandResult& result, MessageChannel channel) {
+    std::vector<std::string> found;
+    for (const UserMessage& message : result.messages) {
+        if (message.channel == channel) {
+            found.push_back(message.text);
+        }
+    }
+    return found;
+}
+
+TEST_F(BufferFilesTest, ShortFileFillsTheStartAndReportsTheLengthAskedFor) {
+    selectChip(0x200);
+    ASSERT_EQ(buffer.mark(0x10, 1), 1u);
+    const std::string content = pattern(0x100);
+    const std::string path = dir.write("short.bin", content);
+
+    const FileCommandResult result = LoadBufferFile(buffer, path);
+
+    EXPECT_EQ(image(), content + std::string(0x100, '\xFF'));
+    EXPECT_EQ(texts(result, MessageChannel::Status),
+              std::vector<std::string>{"Error reading 512 bytes"});
+    EXPECT_TRUE(texts(result, MessageChannel::Box).empty());
+    EXPECT_TRUE(result.fileNameTaken);
+    EXPECT_EQ(mainEditor.attachCount, 2);
+    EXPECT_EQ(mainEditor.markedCount(), 0u);
+}
+
+TEST_F(BufferFilesTest, LongFileFillsTheWholeImageSilently) {
+    selectChip(0x200);
+    const std::string content = pattern(0x400);
+
+    const FileCommandResult result = LoadBufferFile(buffer, dir.write("long.bin", content));
+
+    EXPECT_EQ(image(), content.substr(0, 0x200));
+    EXPECT_TRUE(result.messages.empty());
+    EXPECT_TRUE(result.fileNameTaken);
+}
+
+TEST_F(BufferFilesTest, LoadRefillsBytesLeftFromEarlierContents) {
+    selectChip(0x10);
+    ASSERT_TRUE(LoadBufferFile(buffer, dir.write("a.bin", pattern(0x10))).fileNameTaken);
+
+    const FileCommandResult result = LoadBufferFile(buffer, dir.write("b.bin", "xy"));
+
+    EXPECT_EQ(image(), "xy" + std::string(0x0E, '\xFF'));
+    EXPECT_EQ(texts(result, MessageChannel::Status),
+              std::vector<std::string>{"Error reading 16 bytes"});
+}
+
+TEST_F(BufferFilesTest, MissingFileIsReportedByNameAndNeverCreated) {
+    selectChip(0x100);
+    load("keep");
+    const std::string before = image();
+    const std::string path = dir.file("name.bin");
+
+    const FileCommandResult result = LoadBufferFile(buffer, path);
+
+    EXPECT_EQ(texts(result, MessageChannel::Box),
+              std::vector<std::string>{"Can't open file: name.bin"});
+    EXPECT_TRUE(texts(result, MessageChannel::Status).empty());
+    EXPECT_FALSE(result.fileNameTaken);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(image(), before);
+}
+
+TEST_F(BufferFilesTest, DirectoryIsNoBufferFile) {
+    selectChip(0x100);
+    std::filesystem::create_directory(dir.file("folder"));
+
+    const FileCommandResult result = LoadBufferFile(buffer, dir.file("folder"));
+
+    EXPECT_EQ(texts(result, MessageChannel::Box),
+              std::vector<std::string>{"Can't open file: folder"});
+    EXPECT_FALSE(result.fileNameTaken);
+}
+
+TEST_F(BufferFilesTest, LoadWithoutImageDoesNothing) {
+    const FileCommandResult result = LoadBufferFile(buffer, dir.file("missing.bin"));
+
+    EXPECT_TRUE(result.messages.empty());
+    EXPECT_FALSE(result.fileNameTaken);
+}
+
+TEST_F(BufferFilesTest, ReadFailureReportsTheSystemCodeAndLeavesTheFillValue) {
+    // Reading this process's memory from address 0 fails with EIO.
+    selectChip(0x200);
+    load("junk");
+
+    const FileCommandResult result = LoadBufferFile(buffer, "/proc/self/mem");
+
+    EXPECT_EQ(texts(result, MessageChannel::Status),
+              (std::vector<std::string>{"ReadFile Error: 5", "Error reading 512 bytes"}));
+    EXPECT_EQ(image(), std::string(0x200, '\xFF'));
+    EXPECT_TRUE(result.fileNameTaken);
+}
+
+TEST_F(BufferFilesTest, SaveWritesEveryAreaAtItsOffset) {
+    selectChip(0x10000, 0x200, 0x10000);
+    load(pattern(0x10000));
+    buffer.data()[0x101FF] = 0x42;
+    const std::string path = dir.file("image.bin");
+
+    const FileCommandResult result = SaveBufferFile(buffer, path);
+
+    EXPECT_TRUE(result.messages.empty());
+    EXPECT_TRUE(result.fileNameTaken);
+    const std::string saved = TempDir::read(path);
+    ASSERT_EQ(saved.size(), 0x10200u);
+    EXPECT_EQ(saved, image());
+}
+
+TEST_F(BufferFilesTest, SaveIncludesTheThirdAreaAndTheGapBeforeIt) {
+    block.extofs = 0x300;
+    block.extlen = 0x20;
+    selectChip(0x100);
+    const std::string path = dir.file("ext.bin");
+
+    ASSERT_TRUE(SaveBufferFile(buffer, path).messages.empty());
+
+    EXPECT_EQ(TempDir::read(path), std::string(0x320, '\xFF'));
+}
+
+TEST_F(BufferFilesTest, SavedFileLoadsBackUnchanged) {
+    selectChip(0x1000, 0x80, 0x1000);
+    load(pattern(0x1080));
+    const std::string original = image();
+    const std::string path = dir.file("round.bin");
+    ASSERT_TRUE(SaveBufferFile(buffer, path).messages.empty());
+    ASSERT_TRUE(FillBuffer(buffer, 0));
+
+    const FileCommandResult result = LoadBufferFile(buffer, path);
+
+    EXPECT_TRUE(result.messages.empty());
+    EXPECT_EQ(image(), original);
+}
+
+TEST_F(BufferFilesTest, LongerExistingFileIsCutToTheImage) {
+    selectChip(0x200);
+    const std::string path = dir.write("old.bin", pattern(0x400));
+
+    ASSERT_TRUE(SaveBufferFile(buffer, path).messages.empty());
+
+    EXPECT_EQ(TempDir::read(path), std::string(0x200, '\xFF'));
+}
+
+TEST_F(BufferFilesTest, SaveIntoAMissingFolderIsReportedAndCreatesNothing) {
+    selectChip(0x100);
+    const std::string path = dir.file("nowhere/out.bin");
+
+    const FileCommandResult result = SaveBufferFile(buffer, path);
+
+    EXPECT_EQ(texts(result, MessageChannel::Box),
+              std::vector<std::string>{"Can't open file: out.bin"});
+    EXPECT_FALSE(result.fileNameTaken);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere")));
+}
+
+TEST_F(BufferFilesTest, SaveOverAFolderIsReportedAndLeavesItAlone) {
+    selectChip(0x100);
+    const std::string inside = dir.write("target/inner.bin", "inner");
+
+    const FileCommandResult result = SaveBufferFile(buffer, dir.file("target"));
+
+    EXPECT_EQ(texts(result, MessageChannel::Box),
+              std::vector<std::string>{"Can't open file: target"});
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("target")));
+    EXPECT_EQ(TempDir::read(inside), "inner");
+}
+
+TEST_F(BufferFilesTest, FailedWriteKeepsTheOldFileAndReports) {
+    selectChip(0x10000);
+    const std::string old = pattern(0x100);
+    const std::string path = dir.write("keep.bin", old);
+
+    FileCommandResult result;
+    {
+        FileSizeLimit limit(0x1000);
+        result = SaveBufferFile(buffer, path);
+    }
+
+    EXPECT_EQ(
+        texts(result, MessageChannel::Status),
+        (std::vector<std::string>{"WriteFile Error: 27", "Error writing, only 0 bytes written"}));
+    EXPECT_TRUE(result.fileNameTaken);
+    EXPECT_EQ(TempDir::read(path), old);
+    // No temporary file is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+}  // namespace
+}  // namespace veldrix::test

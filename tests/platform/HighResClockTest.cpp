@@ -1,0 +1,42 @@
+#include "platform/HighResClock.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+namespace veldrix::test {
+namespace {
+
+using platform::delayTicks;
+
+TEST(DelayTicksTest, RoundsTicksPerMicrosecondUp) {
+    // 3.579545 ticks per microsecond become 4.
+    EXPECT_EQ(delayTicks(3'579'545, 10), 40u);
+    EXPECT_EQ(delayTicks(platform::kCounterFrequency, 1), 1001u);
+    EXPECT_EQ(delayTicks(999'999, 7), 7u);
+    EXPECT_EQ(delayTicks(platform::kCounterFrequency, 0), 0u);
+}
+
+TEST(DelayTicksTest, LongWaitsDoNotWrapAround) {
+    // 50 s at 1001 ticks per microsecond is past 2^32 ticks.
+    EXPECT_EQ(delayTicks(platform::kCounterFrequency, 50'000'000), 50'050'000'000u);
+    const std::uint32_t longest = std::numeric_limits<std::uint32_t>::max();
+    EXPECT_EQ(delayTicks(platform::kCounterFrequency, longest), std::uint64_t{longest} * 1001u);
+}
+
+TEST(DelayTicksTest, UsesOnlyTheLow32BitsOfTheFrequency) {
+    EXPECT_EQ(delayTicks((std::uint64_t{1} << 32) + 3'579'545, 10), 40u);
+}
+
+TEST(DelayMicrosecondsTest, NeverWaitsLessThanAsked) {
+    for (std::uint32_t microseconds : {1u, 10u, 100u, 1000u, 5000u}) {
+        const std::uint64_t start = platform::readCounter();
+        platform::delayMicroseconds(microseconds);
+        const std::uint64_t waited = platform::readCounter() - start;
+        EXPECT_GE(waited, std::uint64_t{microseconds} * 1000u) << microseconds << " us";
+    }
+}
+
+}  // namespace
+}  // namespace veldrix::test

@@ -1,0 +1,7 @@
+#include <stdexcept>
+
+#include "FaultyPlugin.h"
+
+void faulty_throw(void*) {
+    throw std::runtime_error("thrown inside a plug-in");
+}
