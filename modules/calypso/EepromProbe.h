@@ -1,0 +1,28 @@
+#pragma once
+// calypso's Read ID and chip-insertion test.
+
+#include <cstdint>
+
+#include "EepromBus.h"
+
+namespace veldrix::calypso {
+
+// Result of the insertion test when the socket seems empty.
+inline constexpr std::int32_t kNoChipInserted = 1;
+
+class EepromProbe {
+public:
+    explicit EepromProbe(const EepromBus& bus) : bus_(bus) {}
+
+    // Maker code × 256 + device code into errdata; 0 without an
+    // identification voltage, and then the board is not touched.
+    [[nodiscard]] std::int32_t readId() const;
+    // Only with the "Test chip insertion" option; tells the user when the
+    // data lines do not answer like a chip.
+    [[nodiscard]] std::int32_t testInsertion() const;
+
+private:
+    const EepromBus& bus_;
+};
+
+}  // namespace veldrix::calypso

@@ -1,0 +1,90 @@
+#include "ChipFactory.h"
+
+#include <cctype>
+
+#include "EepromChip.h"
+#include "MicrowireChip.h"
+#include "MuxEpromChip.h"
+
+namespace veldrix::sim {
+
+namespace {
+
+bool powerOfTwoWithin(std::uint32_t value, std::uint32_t low, std::uint32_t high) {
+    return value >= low && value <= high && (value & (value - 1)) == 0;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct ModuleKind {
+    std::string_view module;
+    ChipKind kind;
+};
+
+constexpr ModuleKind kModuleKinds[] = {
+    {"urania", ChipKind::Microwire},
+    {"calypso", ChipKind::Eeprom},
+    {"thalia", ChipKind::MuxEprom},
+};
+
+}  // namespace
+
+std::unique_ptr<ChipModel> makeChip(ChipKind kind, std::uint32_t size) {
+    switch (kind) {
+        case ChipKind::Microwire:
+            if (size % 2 == 0 &&
+                powerOfTwoWithin(size / 2, MicrowireChip::kMinWords, MicrowireChip::kMaxWords)) {
+                return std::make_unique<MicrowireChip>(size / 2);
+            }
+            return nullptr;
+        case ChipKind::Eeprom:
+            if (const EepromPinout* pinout = EepromChip::pinoutFor(size)) {
+                return std::make_unique<EepromChip>(*pinout);
+            }
+            return nullptr;
+        case ChipKind::MuxEprom:
+            if (powerOfTwoWithin(size, MuxEpromChip::kMinSize, MuxEpromChip::kMaxSize)) {
+                return std::make_unique<MuxEpromChip>(size);
+            }
+            return nullptr;
+        case ChipKind::None:
+            return nullptr;
+    }
+    return nullptr;
+}
+
+ChipKind kindForModule(std::string_view module) noexcept {
+    for (const ModuleKind& entry : kModuleKinds) {
+        if (equalsIgnoringCase(module, entry.module)) {
+            return entry.kind;
+        }
+    }
+    return ChipKind::None;
+}
+
+const char* kindName(ChipKind kind) noexcept {
+    switch (kind) {
+        case ChipKind::Microwire:
+            return "microwire";
+        case ChipKind::Eeprom:
+            return "eeprom";
+        case ChipKind::MuxEprom:
+            return "mux-eprom";
+        case ChipKind::None:
+            break;
+    }
+    return "empty";
+}
+
+}  // namespace veldrix::sim
