@@ -5,6 +5,7 @@
 
 #include "buffer/DataBuffer.h"
 #include "core/ProgressService.h"
+#include "core/StatusService.h"
 #include "core/TextFormat.h"
 #include "core/UserInterface.h"
 #include "platform/FaultGuard.h"
@@ -22,7 +23,9 @@ void postStatus(const std::string& text) {
     if (g_targets->progress != nullptr) {
         g_targets->progress->close();
     }
-    if (g_targets->ui != nullptr) {
+    if (g_targets->status != nullptr) {
+        g_targets->status->post(text);
+    } else if (g_targets->ui != nullptr) {
         g_targets->ui->showStatusMessage(text);
     }
 }

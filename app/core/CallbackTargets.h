@@ -8,6 +8,7 @@ namespace veldrix {
 
 class DataBuffer;
 class ProgressService;
+class StatusService;
 class UserInterface;
 
 struct CallbackTargets {
@@ -15,6 +16,9 @@ struct CallbackTargets {
     ProgressService* progress = nullptr;
     DataBuffer* buffer = nullptr;                  // null: the callbacks act as on an empty image
     dd_driver_voltage_fn driverVoltage = nullptr;  // the bound driver's export, null when none
+    // Status messages go through its pending slot and thread when bound;
+    // without it they reach the user interface at once.
+    StatusService* status = nullptr;
 };
 
 // Stores the program's callbacks into `block` (delay, status, msgbox, spare,

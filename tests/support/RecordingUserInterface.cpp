@@ -28,6 +28,7 @@ std::uint32_t firstButtonOf(std::uint32_t style) {
 }  // namespace
 
 std::uint32_t RecordingUserInterface::messageBox(std::uint32_t style, const std::string& text) {
+    std::lock_guard lock(mutex_);
     events.push_back("box " + std::to_string(style) + " " + text);
     boxes.push_back({style, text});
     if (boxAnswers.empty()) {
@@ -39,29 +40,35 @@ std::uint32_t RecordingUserInterface::messageBox(std::uint32_t style, const std:
 }
 
 void RecordingUserInterface::showStatusMessage(const std::string& text) {
+    std::lock_guard lock(mutex_);
     events.push_back("status " + text);
     statusMessages.push_back(text);
 }
 
 void RecordingUserInterface::setPaneText(Pane pane, const std::string& text) {
+    std::lock_guard lock(mutex_);
     events.push_back(std::string("pane ") + paneName(pane) + " " + text);
     panes[static_cast<int>(pane)] = text;
 }
 
 void RecordingUserInterface::refreshTitle() {
+    std::lock_guard lock(mutex_);
     events.push_back("title");
     ++titleRefreshes;
 }
 
 void RecordingUserInterface::takeFocus() {
+    std::lock_guard lock(mutex_);
     events.push_back("focus take");
 }
 
 void RecordingUserInterface::giveFocusBack() {
+    std::lock_guard lock(mutex_);
     events.push_back("focus back");
 }
 
 void RecordingUserInterface::openProgressWindow(std::int32_t total) {
+    std::lock_guard lock(mutex_);
     events.push_back("progress open " + std::to_string(total));
     progressOpen = true;
     progressTotal = total;
@@ -70,12 +77,14 @@ void RecordingUserInterface::openProgressWindow(std::int32_t total) {
 }
 
 void RecordingUserInterface::moveProgressWindow(std::int32_t position, int percent) {
+    std::lock_guard lock(mutex_);
     events.push_back("progress move " + std::to_string(position) + " " + std::to_string(percent));
     progressPosition = position;
     progressPercent = percent;
 }
 
 bool RecordingUserInterface::pumpProgressEvents() {
+    std::lock_guard lock(mutex_);
     if (cancelAnswers.empty()) {
         return false;
     }
@@ -88,11 +97,13 @@ bool RecordingUserInterface::pumpProgressEvents() {
 }
 
 void RecordingUserInterface::closeProgressWindow() {
+    std::lock_guard lock(mutex_);
     events.push_back("progress close");
     progressOpen = false;
 }
 
 std::vector<std::string> RecordingUserInterface::boxTexts() const {
+    std::lock_guard lock(mutex_);
     std::vector<std::string> texts;
     for (const Box& box : boxes) {
         texts.push_back(box.text);

@@ -1,9 +1,12 @@
 #pragma once
 // A user interface that records every request in order and answers message
-// boxes and cancel requests from scripted queues.
+// boxes and cancel requests from scripted queues. Its requests may come from
+// more than one thread (status messages arrive on the status thread); read
+// the records once those threads have ended.
 
 #include <cstdint>
 #include <deque>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -50,6 +53,9 @@ public:
     [[nodiscard]] const std::string& pane(Pane p) const { return panes[static_cast<int>(p)]; }
     // Texts of all message boxes shown so far.
     [[nodiscard]] std::vector<std::string> boxTexts() const;
+
+protected:
+    mutable std::mutex mutex_;
 };
 
 }  // namespace veldrix::test

@@ -1,0 +1,28 @@
+#pragma once
+// The exit status of veldrix-cli: scripts tell outcomes apart by it.
+
+namespace veldrix::cli {
+
+enum class ExitCode : int {
+    Success = 0,
+    // The operation failed and the chip was left as it was: blank check
+    // failed, compare found differences, read or identifier error.
+    FailedChipUnchanged = 1,
+    // Bad command line: unknown command or option, missing or extra argument.
+    Usage = 2,
+    // The operation failed after it started changing the chip: write
+    // verification, erase, lock, unlock or configuration error.
+    FailedChipChanged = 3,
+    // Nothing to work with: no usable driver, no module, or no chip.
+    NoHardware = 4,
+    // A buffer file could not be read or written.
+    FileError = 5,
+    // The operation was not started: confirmation refused or impossible.
+    NotConfirmed = 6,
+};
+
+[[nodiscard]] constexpr int toInt(ExitCode code) noexcept {
+    return static_cast<int>(code);
+}
+
+}  // namespace veldrix::cli

@@ -1,0 +1,78 @@
+#pragma once
+// The engine's user interface on a terminal: message boxes are printed (and
+// questions asked only when a person can answer them), status messages are
+// printed once, and the progress window is a redrawn line on standard error.
+
+#include <cstdint>
+#include <iosfwd>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/UserInterface.h"
+
+namespace veldrix::cli {
+
+struct TerminalSettings {
+    bool progressBar = false;   // standard error is a terminal
+    bool canPrompt = false;     // standard input is a terminal
+    bool assumeYes = false;     // --yes: every question gets its affirmative button
+    bool collectBoxes = false;  // --json: boxes are kept for the result, not printed
+    int columns = 80;           // width of the progress line
+};
+
+class TerminalUserInterface : public UserInterface {
+public:
+    TerminalUserInterface(std::ostream& out, std::ostream& err, std::istream& in,
+                          TerminalSettings settings);
+
+    std::uint32_t messageBox(std::uint32_t style, const std::string& text) override;
+    // Runs on the status thread.
+    void showStatusMessage(const std::string& text) override;
+    void setPaneText(Pane pane, const std::string& text) override;
+    void refreshTitle() override {}
+    void takeFocus() override {}
+    void giveFocusBack() override {}
+    void openProgressWindow(std::int32_t total) override;
+    void moveProgressWindow(std::int32_t position, int percent) override;
+    bool pumpProgressEvents() override { return false; }
+    void closeProgressWindow() override;
+
+    // Boxes are the operation's results while it runs (ID, errors found):
+    // they go to standard output then, and to standard error otherwise
+    // (driver and module problems around a listing).
+    void setBoxesAreResults(bool results);
+
+    // Box texts shown since the start, in order.
+    [[nodiscard]] std::vector<std::string> boxTexts() const;
+    // Status messages shown since the start, in order.
+    [[nodiscard]] std::vector<std::string> statusTexts() const;
+    // True when a question could not be asked (no terminal, no --yes).
+    [[nodiscard]] bool questionRefused() const;
+
+private:
+    std::uint32_t ask(std::uint32_t style, const std::string& text);
+    void clearProgressLine();  // with mutex_ held
+
+    std::ostream& out_;
+    std::ostream& err_;
+    std::istream& in_;
+    const TerminalSettings settings_;
+
+    mutable std::mutex mutex_;  // the status thread prints too
+    std::vector<std::string> boxes_;
+    std::vector<std::string> statuses_;
+    bool questionRefused_ = false;
+    bool boxesAreResults_ = false;
+    std::string paneMessage_;
+    std::int32_t progressTotal_ = 0;
+    std::uint64_t progressStart_ = 0;  // counter ticks
+    int shownPercent_ = -1;
+    std::uint64_t lastDraw_ = 0;  // counter ticks
+    bool lineDrawn_ = false;
+};
+
+// The message box text as a terminal shows it: CR LF line ends become LF.
+[[nodiscard]] std::string terminalText(const std::string& text);
+
+}  // namespace veldrix::cli

@@ -1,0 +1,215 @@
+// The built veldrix-cli, run as a separate program on the simulated board:
+// the drivers and modules of the build tree, a settings file and chip
+// contents in a temporary directory.
+
+#include <gtest/gtest.h>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+
+#include <random>
+
+#include "ExitCode.h"
+#include "TempDir.h"
+
+namespace veldrix::cli {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string randomImage(std::size_t size, unsigned seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(generator() & 0xFF);
+    }
+    return bytes;
+}
+
+class CliEndToEnd : public ::testing::Test {
+protected:
+    CliRun cli(QStringList arguments) const {
+        arguments.prepend(QString::fromStdString(dir_.file("settings.ini")));
+        arguments.prepend("--settings");
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VELDRIX_SIM_DIR", QString::fromStdString(dir_.file("sim")));
+        process.setProcessEnvironment(environment);
+        process.start(VELDRIX_CLI_PATH, arguments);
+        process.closeWriteChannel();  // standard input is no terminal
+        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
+            ADD_FAILURE() << "veldrix-cli did not end normally";
+            return {};
+        }
+        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+
+    // Selects the SIM port, the module and the chip; they are remembered.
+    CliRun select(const char* module, const char* chip) const {
+        return cli({"--family", "tessaro", "--port", "SIM", "--module", module, "--chip", chip,
+                    "modules"});
+    }
+
+    std::string file(const std::string& name) const { return dir_.file(name); }
+    std::string writeFile(const std::string& name, const std::string& bytes) const {
+        return dir_.write(name, bytes);
+    }
+    static std::string readFile(const std::string& path) { return test::TempDir::read(path); }
+
+private:
+    test::TempDir dir_;
+};
+
+constexpr int kSuccess = toInt(ExitCode::Success);
+constexpr int kUnchanged = toInt(ExitCode::FailedChipUnchanged);
+constexpr int kChanged = toInt(ExitCode::FailedChipChanged);
+
+struct ModuleCase {
+    const char* module;
+    const char* chip;
+    std::size_t size;
+    bool erasable;  // blank check, erase and identifier are implemented
+};
+
+class CliEachModule : public CliEndToEnd, public ::testing::WithParamInterface<ModuleCase> {};
+
+TEST_P(CliEachModule, WriteReadBackCompareBlankEraseId) {
+    const ModuleCase& chip = GetParam();
+    ASSERT_EQ(select(chip.module, chip.chip).exitCode, kSuccess);
+    const std::string image = writeFile("image.bin", randomImage(chip.size, 7));
+
+    if (chip.erasable) {
+        EXPECT_EQ(cli({"erase"}).exitCode, kSuccess);
+        EXPECT_EQ(cli({"blank"}).exitCode, kSuccess);
+    }
+    CliRun written = cli({"write", QString::fromStdString(image), "--yes"});
+    ASSERT_EQ(written.exitCode, kSuccess) << written.err;
+
+    const std::string back = file("back.bin");
+    ASSERT_EQ(cli({"read", QString::fromStdString(back)}).exitCode, kSuccess);
+    EXPECT_EQ(readFile(back), readFile(image));
+    EXPECT_EQ(cli({"compare", QString::fromStdString(image)}).exitCode, kSuccess);
+
+    // One byte changed in the file: one difference, reported with both bytes.
+    std::string changed = readFile(image);
+    changed[5] = static_cast<char>(~changed[5]);
+    const CliRun compared =
+        cli({"compare", QString::fromStdString(writeFile("changed.bin", changed))});
+    EXPECT_EQ(compared.exitCode, kUnchanged);
+    EXPECT_NE(compared.out.find("1 Errors"), std::string::npos) << compared.out;
+    char line[64];
+    std::snprintf(line, sizeof line, "  00000005: chip %02X, file %02X",
+                  static_cast<unsigned char>(readFile(image)[5]),
+                  static_cast<unsigned char>(changed[5]));
+    EXPECT_NE(compared.out.find(line), std::string::npos) << compared.out;
+
+    if (chip.erasable) {
+        const CliRun blank = cli({"blank"});
+        EXPECT_EQ(blank.exitCode, kUnchanged);
+        EXPECT_NE(blank.out.find("Chip not blanked at"), std::string::npos);
+        const CliRun id = cli({"id"});
+        EXPECT_EQ(id.exitCode, kSuccess);
+        EXPECT_EQ(id.out.rfind("ID: ", 0), 0u) << id.out;
+        EXPECT_EQ(cli({"erase"}).exitCode, kSuccess);
+        EXPECT_EQ(cli({"blank"}).exitCode, kSuccess);
+    } else {
+        const CliRun blank = cli({"blank"});
+        EXPECT_EQ(blank.exitCode, kUnchanged);
+        EXPECT_NE(blank.err.find("the module cannot blank"), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modules, CliEachModule,
+                         ::testing::Values(ModuleCase{"urania", "93C46B", 128, false},
+                                           ModuleCase{"calypso", "W27E257", 32768, true},
+                                           ModuleCase{"thalia", "W27C520", 65536, true}),
+                         [](const auto& info) { return std::string(info.param.module); });
+
+TEST_F(CliEndToEnd, StuckBitFailsTheWriteAfterTheChipChanged) {
+    ASSERT_EQ(select("calypso", "W27E257").exitCode, kSuccess);
+    ASSERT_EQ(cli({"erase"}).exitCode, kSuccess);
+    // Byte 0x10 must keep bit 0 set, but the cell's bit 0 reads 0.
+    std::string bytes(32768, '\x55');
+    bytes[0x10] = '\x01';
+    const std::string image = writeFile("image.bin", bytes);
+    const CliRun written = cli({"write", QString::fromStdString(image), "--yes", "--check-write",
+                                "--sim-fault", "stuck:0x10:0:0"});
+    EXPECT_EQ(written.exitCode, kChanged);
+    EXPECT_NE(written.out.find("Error Write 0105\nAddress:00000010"), std::string::npos)
+        << written.out << written.err;
+}
+
+TEST_F(CliEndToEnd, WriteIsNotAskedForWithoutATerminal) {
+    ASSERT_EQ(select("urania", "93C46B").exitCode, kSuccess);
+    const CliRun written = cli({"write", QString::fromStdString(writeFile("image.bin", "abc"))});
+    EXPECT_EQ(written.exitCode, toInt(ExitCode::NotConfirmed));
+    EXPECT_NE(written.err.find("Are you sure?"), std::string::npos);
+    EXPECT_NE(written.err.find("not asking"), std::string::npos);
+}
+
+TEST_F(CliEndToEnd, ChoicesAreRememberedAndUnknownOnesRefused) {
+    ASSERT_EQ(select("calypso", "W27C512").exitCode, kSuccess);
+    const std::string back = file("back.bin");
+    ASSERT_EQ(cli({"read", QString::fromStdString(back)}).exitCode, kSuccess);
+    EXPECT_EQ(readFile(back).size(), 65536u);
+
+    EXPECT_EQ(cli({"--chip", "NOPE", "id"}).exitCode, toInt(ExitCode::NoHardware));
+    EXPECT_EQ(cli({"--module", "nope", "id"}).exitCode, toInt(ExitCode::NoHardware));
+    EXPECT_EQ(cli({"--port", "LPT9", "id"}).exitCode, toInt(ExitCode::NoHardware));
+    const CliRun noDriver = cli({"--driver", QString::fromStdString(file("none.so")), "id"});
+    EXPECT_EQ(noDriver.exitCode, toInt(ExitCode::NoHardware));
+    EXPECT_NE(noDriver.err.find("Can't load driver: "), std::string::npos);
+    EXPECT_EQ(cli({"read", QString::fromStdString(file("no/such/dir/x.bin"))}).exitCode,
+              toInt(ExitCode::FileError));
+    EXPECT_EQ(cli({"write", QString::fromStdString(file("missing.bin")), "--yes"}).exitCode,
+              toInt(ExitCode::FileError));
+    EXPECT_EQ(cli({"bogus"}).exitCode, toInt(ExitCode::Usage));
+
+    // None of the refused choices was remembered.
+    ASSERT_EQ(cli({"read", QString::fromStdString(back)}).exitCode, kSuccess);
+    EXPECT_EQ(readFile(back).size(), 65536u);
+}
+
+TEST_F(CliEndToEnd, ChipsAsJsonWithEveryField) {
+    const CliRun listed =
+        cli({"--family", "tessaro", "--port", "SIM", "--module", "urania", "chips", "--json"});
+    ASSERT_EQ(listed.exitCode, kSuccess) << listed.err;
+    const QJsonArray chips = QJsonDocument::fromJson(QByteArray::fromStdString(listed.out)).array();
+    ASSERT_FALSE(chips.isEmpty()) << listed.out;
+    const QJsonObject first = chips.first().toObject();
+    for (const char* field :
+         {"number", "name", "mfr", "size", "width", "vcc", "vpp", "vid", "alguse", "params"}) {
+        EXPECT_TRUE(first.contains(field)) << field;
+    }
+    EXPECT_EQ(first["width"].toInt(), 16);
+}
+
+TEST_F(CliEndToEnd, DigestsOfAFileAndOfTheChip) {
+    const CliRun ofFile = cli({"digest", QString::fromStdString(writeFile("abc.bin", "abc"))});
+    EXPECT_EQ(ofFile.exitCode, kSuccess);
+    EXPECT_NE(ofFile.out.find("MD5: 900150983CD24FB0D6963F7D28E17F72"), std::string::npos);
+    const CliRun digits = cli({"digest", QString::fromStdString(writeFile("d.bin", "123456789"))});
+    EXPECT_EQ(digits.out, "CRC: 01DD\nCRC32: 340BC6D9\nMD5: 25F9E794323B453885F5181F1B624D0B\n");
+
+    ASSERT_EQ(select("urania", "93C46B").exitCode, kSuccess);
+    const std::string image = writeFile("image.bin", randomImage(128, 3));
+    ASSERT_EQ(cli({"write", QString::fromStdString(image), "--yes"}).exitCode, kSuccess);
+    const CliRun ofChip = cli({"digest", "--json"});
+    ASSERT_EQ(ofChip.exitCode, kSuccess);
+    const QJsonObject result =
+        QJsonDocument::fromJson(QByteArray::fromStdString(ofChip.out)).object();
+    EXPECT_EQ(result["digests"].toArray().size(), 3);
+    const CliRun ofImage = cli({"digest", QString::fromStdString(image), "--json"});
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(ofImage.out)).object()["digests"],
+              result["digests"]);
+}
+
+}  // namespace
+}  // namespace veldrix::cli

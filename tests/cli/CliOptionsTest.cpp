@@ -1,0 +1,104 @@
+#include "CliOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace veldrix::cli {
+namespace {
+
+CliOptions parsed(std::vector<std::string> arguments) {
+    const ParsedCommandLine result = parseCommandLine(arguments);
+    EXPECT_TRUE(result.options.has_value()) << result.error;
+    return result.options.value_or(CliOptions{});
+}
+
+std::string usageError(std::vector<std::string> arguments) {
+    const ParsedCommandLine result = parseCommandLine(arguments);
+    EXPECT_FALSE(result.options.has_value());
+    return result.error;
+}
+
+TEST(CliOptions, CommandWithFileAndChoicesInAnyOrder) {
+    const CliOptions options = parsed({"--port", "SIM", "write", "image.bin", "--module=calypso",
+                                       "--chip", "W27C512", "--family", "tessaro", "--yes"});
+    EXPECT_EQ(options.command, CliCommand::Write);
+    EXPECT_EQ(options.file, "image.bin");
+    EXPECT_EQ(options.port, "SIM");
+    EXPECT_EQ(options.module, "calypso");
+    EXPECT_EQ(options.chip, "W27C512");
+    EXPECT_EQ(options.family, 1u);
+    EXPECT_TRUE(options.yes);
+    EXPECT_FALSE(options.json);
+}
+
+TEST(CliOptions, FamiliesByIndexDirectoryOrTitle) {
+    EXPECT_EQ(parseFamily("3"), 3u);
+    EXPECT_EQ(parseFamily("HOLTAN"), 3u);
+    EXPECT_EQ(parseFamily("vm-204"), 0u);
+    EXPECT_EQ(parseFamily("Tessaro 0.39b"), 1u);
+    EXPECT_EQ(parseFamily("4"), std::nullopt);
+    EXPECT_EQ(parseFamily("tess"), std::nullopt);
+    EXPECT_NE(usageError({"--family", "9", "ports"}).find("family"), std::string::npos);
+}
+
+TEST(CliOptions, WriteOptionsOnAndOffAndRepeatedKeys) {
+    const CliOptions options = parsed({"write", "x", "--no-check-write", "--force-write", "--key",
+                                       "Tpw=0x20", "--key=Nnum=5", "--algorithm", "2"});
+    EXPECT_EQ(options.checkWrite, false);
+    EXPECT_EQ(options.forceWrite, true);
+    EXPECT_EQ(options.testInsert, std::nullopt);
+    ASSERT_EQ(options.keys.size(), 2u);
+    EXPECT_EQ(options.keys[0], (std::pair<std::string, std::string>{"Tpw", "0x20"}));
+    EXPECT_EQ(options.keys[1], (std::pair<std::string, std::string>{"Nnum", "5"}));
+    EXPECT_EQ(options.algorithm, 2u);
+}
+
+TEST(CliOptions, FileArgumentsMustMatchTheCommand) {
+    EXPECT_NE(usageError({"read"}).find("needs a FILE"), std::string::npos);
+    EXPECT_NE(usageError({"blank", "x.bin"}).find("too many"), std::string::npos);
+    EXPECT_NE(usageError({"compare", "a", "b"}).find("too many"), std::string::npos);
+    EXPECT_EQ(parsed({"digest"}).file, "");
+    EXPECT_EQ(parsed({"digest", "a.bin"}).file, "a.bin");
+    // A file name that looks like an option after "--".
+    EXPECT_EQ(parsed({"read", "--", "-odd.bin"}).file, "-odd.bin");
+}
+
+TEST(CliOptions, UsageErrors) {
+    EXPECT_NE(usageError({}).find("no command"), std::string::npos);
+    EXPECT_NE(usageError({"frobnicate"}).find("unknown command"), std::string::npos);
+    EXPECT_NE(usageError({"id", "--bogus"}).find("unknown option"), std::string::npos);
+    EXPECT_NE(usageError({"id", "--port"}).find("needs a value"), std::string::npos);
+    EXPECT_NE(usageError({"id", "--yes=no"}).find("takes no value"), std::string::npos);
+    EXPECT_NE(usageError({"id", "--check-write=1"}).find("takes no value"), std::string::npos);
+    EXPECT_NE(usageError({"id", "--key", "=5"}).find("NAME=VALUE"), std::string::npos);
+    EXPECT_NE(usageError({"id", "--algorithm", "0"}).find("1 to 255"), std::string::npos);
+    EXPECT_NE(usageError({"id", "--algorithm", "12x"}).find("1 to 255"), std::string::npos);
+}
+
+TEST(CliOptions, HelpWinsOverEverythingElse) {
+    EXPECT_EQ(parsed({"read", "--help"}).command, CliCommand::Help);
+    EXPECT_EQ(parsed({"write", "a", "b", "-h"}).command, CliCommand::Help);
+    EXPECT_EQ(parsed({"--version"}).command, CliCommand::Version);
+}
+
+TEST(CliOptions, SimulatedStuckBit) {
+    const CliOptions options = parsed({"write", "x", "--sim-fault", "stuck:0x10:7:1"});
+    ASSERT_TRUE(options.simStuckBit.has_value());
+    EXPECT_EQ(options.simStuckBit->address, 0x10u);
+    EXPECT_EQ(options.simStuckBit->bit, 7);
+    EXPECT_EQ(options.simStuckBit->level, 1);
+    for (const char* bad : {"stuck:16:8:0", "stuck:16:0:2", "stuck:16:0", "stuck:16:0:1:1",
+                            "flip:16:0:1", "stuck::0:1"}) {
+        EXPECT_FALSE(parseCommandLine({"write", "x", "--sim-fault", bad}).options) << bad;
+    }
+}
+
+TEST(CliOptions, DeviceOperationsAreTheChipCommands) {
+    EXPECT_TRUE(isDeviceOperation(CliCommand::Read));
+    EXPECT_TRUE(isDeviceOperation(CliCommand::Config));
+    EXPECT_FALSE(isDeviceOperation(CliCommand::Chips));
+    EXPECT_FALSE(isDeviceOperation(CliCommand::Digest));
+    EXPECT_STREQ(commandWord(CliCommand::Blank), "blank");
+}
+
+}  // namespace
+}  // namespace veldrix::cli

@@ -1,0 +1,119 @@
+#include "TerminalUserInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "dlldata.h"
+
+namespace veldrix::cli {
+namespace {
+
+struct Terminal {
+    explicit Terminal(TerminalSettings settings, std::string input = {})
+        : in(std::move(input)), ui(out, err, in, settings) {}
+    std::ostringstream out;
+    std::ostringstream err;
+    std::istringstream in;
+    TerminalUserInterface ui;
+};
+
+TEST(TerminalUserInterface, InformationBoxesArePrintedWithUnixLineEnds) {
+    Terminal terminal({});
+    terminal.ui.setBoxesAreResults(true);
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_OK | DD_MB_ICONEXCLAMATION,
+                                     "Error Write 0105\r\nAddress:00000010"),
+              DD_IDOK);
+    EXPECT_EQ(terminal.out.str(), "Error Write 0105\nAddress:00000010\n");
+    EXPECT_EQ(terminal.ui.boxTexts().size(), 1u);
+}
+
+TEST(TerminalUserInterface, BoxesOutsideAnOperationGoToStandardError) {
+    Terminal terminal({});
+    terminal.ui.messageBox(DD_MB_OK, "Can't load driver:  x.so");
+    EXPECT_EQ(terminal.out.str(), "");
+    EXPECT_EQ(terminal.err.str(), "Can't load driver:  x.so\n");
+}
+
+TEST(TerminalUserInterface, JsonModeCollectsBoxesInsteadOfPrinting) {
+    Terminal terminal({.collectBoxes = true});
+    terminal.ui.messageBox(DD_MB_OK, "ID: 0000003C");
+    EXPECT_EQ(terminal.out.str(), "");
+    EXPECT_EQ(terminal.ui.boxTexts(), std::vector<std::string>{"ID: 0000003C"});
+}
+
+TEST(TerminalUserInterface, QuestionWithoutTerminalIsRefusedWithTheNegativeButton) {
+    Terminal terminal({.canPrompt = false}, "OK\n");
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_OKCANCEL, "Are you sure?"), DD_IDCANCEL);
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_YESNO, "Again?"), DD_IDNO);
+    EXPECT_TRUE(terminal.ui.questionRefused());
+    EXPECT_NE(terminal.err.str().find("not asking"), std::string::npos);
+    // Nothing was read from standard input.
+    std::string left;
+    std::getline(terminal.in, left);
+    EXPECT_EQ(left, "OK");
+}
+
+TEST(TerminalUserInterface, AssumeYesAnswersTheAffirmativeButton) {
+    Terminal terminal({.assumeYes = true});
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_OKCANCEL, "Are you sure?"), DD_IDOK);
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_YESNOCANCEL, "?"), DD_IDYES);
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_RETRYCANCEL, "?"), DD_IDRETRY);
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_ABORTRETRYIGNORE, "?"), DD_IDRETRY);
+    EXPECT_FALSE(terminal.ui.questionRefused());
+}
+
+TEST(TerminalUserInterface, PromptAcceptsCaptionsOrTheirStartAndRepeatsOtherwise) {
+    Terminal terminal({.canPrompt = true}, "maybe\nc\nYES\n");
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_OKCANCEL, "Are you sure?"), DD_IDCANCEL);
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_YESNO, "Sure?"), DD_IDYES);
+    const std::string asked = terminal.err.str();
+    // "maybe" matched nothing, so the first question was asked twice.
+    EXPECT_EQ(asked.find("Are you sure? [OK/Cancel]"), 0u);
+    EXPECT_NE(asked.find("Are you sure? [OK/Cancel]", 1), std::string::npos);
+}
+
+TEST(TerminalUserInterface, EndOfInputAnswersTheNegativeButton) {
+    Terminal terminal({.canPrompt = true}, "");
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_YESNOCANCEL, "?"), DD_IDCANCEL);
+}
+
+TEST(TerminalUserInterface, StatusMessagesArePrintedOnceOnStandardError) {
+    Terminal terminal({});
+    terminal.ui.showStatusMessage("Read error: 5");
+    terminal.ui.showStatusMessage("");
+    EXPECT_EQ(terminal.err.str(), "Read error: 5\n");
+    EXPECT_EQ(terminal.ui.statusTexts(), std::vector<std::string>{"Read error: 5"});
+    EXPECT_EQ(terminal.out.str(), "");
+}
+
+TEST(TerminalUserInterface, ProgressLineOnlyOnATerminalAndClearedAtClose) {
+    Terminal quiet({.progressBar = false});
+    quiet.ui.openProgressWindow(100);
+    quiet.ui.moveProgressWindow(50, 50);
+    quiet.ui.closeProgressWindow();
+    EXPECT_EQ(quiet.err.str(), "");
+
+    Terminal shown({.progressBar = true, .columns = 80});
+    shown.ui.setPaneText(Pane::Message, "Reading ...");
+    shown.ui.openProgressWindow(100);
+    shown.ui.moveProgressWindow(50, 50);
+    shown.ui.moveProgressWindow(50, 50);  // same percentage at once: not redrawn
+    shown.ui.closeProgressWindow();
+    const std::string drawn = shown.err.str();
+    EXPECT_EQ(drawn.find("\rReading ...  50% ["), 0u);
+    EXPECT_EQ(drawn.find("\rReading", 1), std::string::npos);
+    EXPECT_EQ(drawn.substr(drawn.size() - 4), "\r\x1b[K");
+}
+
+TEST(TerminalUserInterface, StatusMessageClearsAProgressLineFirst) {
+    Terminal terminal({.progressBar = true, .columns = 80});
+    terminal.ui.openProgressWindow(10);
+    terminal.ui.moveProgressWindow(1, 10);
+    terminal.ui.showStatusMessage("voltage ERR");
+    const std::string drawn = terminal.err.str();
+    EXPECT_NE(drawn.find("\r\x1b[Kvoltage ERR\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace veldrix::cli
