@@ -63,19 +63,25 @@ Testing:
 
 Progress is drawn on standard error when it is a terminal (percentage and
 remaining time). Results go to standard output, status messages to standard
-error. The simulated board's chips keep their contents in $VELDRIX_SIM_DIR
-(default ~/.local/share/VELDRIX/sim).
+error; an operation that succeeds without a result of its own prints one line
+saying what was done ("Chip is blank", "Erased", ...). The simulated board's
+chips keep their contents in $VELDRIX_SIM_DIR (default
+~/.local/share/VELDRIX/sim).
 
 Exit status:
-  0  success
-  1  the operation failed and the chip is unchanged (blank check failed,
-     differences found, read or identifier error, unsupported operation)
-  2  usage error
-  3  the operation failed after it began changing the chip (write
-     verification failed, erase, lock, unlock or configuration error)
-  4  no usable driver, no module, no chip, or no such port
-  5  a FILE could not be read or written
-  6  not confirmed: the write was refused or could not be asked
+    0  success
+    1  the operation failed and the chip is unchanged (blank check failed,
+       differences found, read or identifier error, unsupported operation)
+    2  usage error
+    3  the operation failed after it began changing the chip (write
+       verification failed, erase, lock, unlock or configuration error)
+    4  no usable driver, no module, no chip, or no such port
+    5  a FILE could not be read or written
+    6  not confirmed: the write was refused or could not be asked
+  130  cancelled: Ctrl-C (SIGINT) or SIGTERM during the operation stopped it
+       and the board was powered down; a written or erased chip may be
+       partly changed, and no FILE was written. A second Ctrl-C while the
+       cancel is pending ends the program at once
 
 Example on the simulated board:
   veldrix-cli --port SIM --module calypso --chip W27C512 write image.bin --yes

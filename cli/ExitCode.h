@@ -19,6 +19,9 @@ enum class ExitCode : int {
     FileError = 5,
     // The operation was not started: confirmation refused or impossible.
     NotConfirmed = 6,
+    // SIGINT or SIGTERM cancelled the operation; the module stopped and
+    // powered the board down. 128 + SIGINT, as shells report an interrupt.
+    Cancelled = 130,
 };
 
 [[nodiscard]] constexpr int toInt(ExitCode code) noexcept {

@@ -8,6 +8,7 @@
 #include "ProgressLine.h"
 #include "dlldata.h"
 #include "platform/HighResClock.h"
+#include "platform/InterruptRequest.h"
 
 namespace veldrix::cli {
 namespace {
@@ -166,6 +167,16 @@ void TerminalUserInterface::moveProgressWindow(std::int32_t position, int percen
                                settings_.columns - 1)
          << "\x1b[K" << std::flush;
     lineDrawn_ = true;
+}
+
+bool TerminalUserInterface::pumpProgressEvents() {
+    std::lock_guard lock(mutex_);
+    return interrupts_ != nullptr && interrupts_->takeRequest();
+}
+
+void TerminalUserInterface::setInterruptRequest(platform::InterruptRequest* interrupts) {
+    std::lock_guard lock(mutex_);
+    interrupts_ = interrupts;
 }
 
 void TerminalUserInterface::closeProgressWindow() {

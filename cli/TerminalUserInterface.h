@@ -11,6 +11,10 @@
 
 #include "core/UserInterface.h"
 
+namespace veldrix::platform {
+class InterruptRequest;
+}
+
 namespace veldrix::cli {
 
 struct TerminalSettings {
@@ -35,13 +39,18 @@ public:
     void giveFocusBack() override {}
     void openProgressWindow(std::int32_t total) override;
     void moveProgressWindow(std::int32_t position, int percent) override;
-    bool pumpProgressEvents() override { return false; }
+    // True once a SIGINT or SIGTERM came through the interrupt request set:
+    // the module then stops as for the program's Cancel button.
+    bool pumpProgressEvents() override;
     void closeProgressWindow() override;
 
     // Boxes are the operation's results while it runs (ID, errors found):
     // they go to standard output then, and to standard error otherwise
     // (driver and module problems around a listing).
     void setBoxesAreResults(bool results);
+
+    // The signals that cancel the running operation; null: none. Not owned.
+    void setInterruptRequest(platform::InterruptRequest* interrupts);
 
     // Box texts shown since the start, in order.
     [[nodiscard]] std::vector<std::string> boxTexts() const;
@@ -70,6 +79,7 @@ private:
     int shownPercent_ = -1;
     std::uint64_t lastDraw_ = 0;  // counter ticks
     bool lineDrawn_ = false;
+    platform::InterruptRequest* interrupts_ = nullptr;
 };
 
 // The message box text as a terminal shows it: CR LF line ends become LF.

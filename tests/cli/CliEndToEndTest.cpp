@@ -3,12 +3,16 @@
 // contents in a temporary directory.
 
 #include <gtest/gtest.h>
+#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonParseError>
 #include <QProcess>
 #include <QStringList>
 
+#include <csignal>
+#include <ostream>
 #include <random>
 
 #include "ExitCode.h"
@@ -34,15 +38,20 @@ std::string randomImage(std::size_t size, unsigned seed) {
 
 class CliEndToEnd : public ::testing::Test {
 protected:
-    CliRun cli(QStringList arguments) const {
+    // Starts veldrix-cli with the test's settings file and simulated chips.
+    void start(QProcess& process, QStringList arguments) const {
         arguments.prepend(QString::fromStdString(dir_.file("settings.ini")));
         arguments.prepend("--settings");
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("VELDRIX_SIM_DIR", QString::fromStdString(dir_.file("sim")));
         process.setProcessEnvironment(environment);
         process.start(VELDRIX_CLI_PATH, arguments);
         process.closeWriteChannel();  // standard input is no terminal
+    }
+
+    CliRun cli(QStringList arguments) const {
+        QProcess process;
+        start(process, std::move(arguments));
         if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
             ADD_FAILURE() << "veldrix-cli did not end normally";
             return {};
@@ -77,6 +86,11 @@ struct ModuleCase {
     std::size_t size;
     bool erasable;  // blank check, erase and identifier are implemented
 };
+
+// Keeps test listings readable instead of dumping the record's bytes.
+void PrintTo(const ModuleCase& c, std::ostream* out) {
+    *out << c.module << " " << c.chip;
+}
 
 class CliEachModule : public CliEndToEnd, public ::testing::WithParamInterface<ModuleCase> {};
 
@@ -209,6 +223,79 @@ TEST_F(CliEndToEnd, DigestsOfAFileAndOfTheChip) {
     const CliRun ofImage = cli({"digest", QString::fromStdString(image), "--json"});
     EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(ofImage.out)).object()["digests"],
               result["digests"]);
+}
+
+TEST_F(CliEndToEnd, SuccessfulOperationsSayWhatWasDone) {
+    ASSERT_EQ(select("calypso", "W27E257").exitCode, kSuccess);
+    const std::string image = writeFile("image.bin", randomImage(32768, 11));
+    const std::string back = file("back.bin");
+    const auto path = [](const std::string& name) { return QString::fromStdString(name); };
+
+    EXPECT_EQ(cli({"erase"}).out, "Erased\n");
+    EXPECT_EQ(cli({"blank"}).out, "Chip is blank\n");
+    EXPECT_EQ(cli({"write", path(image), "--yes"}).out, "Written 32768 bytes from " + image + "\n");
+    EXPECT_EQ(cli({"read", path(back)}).out, "Read 32768 bytes into " + back + "\n");
+    EXPECT_EQ(cli({"compare", path(back)}).out, "Chip matches " + back + "\n");
+    // A failure prints the program's result instead.
+    const CliRun notBlank = cli({"blank"});
+    EXPECT_EQ(notBlank.out.find("Chip is blank"), std::string::npos) << notBlank.out;
+
+    // With --json standard output holds the JSON document only.
+    const CliRun asJson = cli({"compare", path(back), "--json"});
+    ASSERT_EQ(asJson.exitCode, kSuccess);
+    QJsonParseError error{};
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(asJson.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << asJson.out;
+    EXPECT_EQ(document.object()["exitCode"].toInt(), kSuccess);
+}
+
+// Ctrl-C during a long write stops the module through its progress
+// callback: the program ends on its own with the cancelled status, and the
+// rest of the chip is left as it was.
+TEST_F(CliEndToEnd, InterruptCancelsALongWrite) {
+    ASSERT_EQ(select("calypso", "W27C040").exitCode, kSuccess);
+    constexpr std::size_t kChipSize = 524288;
+    std::string bytes = randomImage(kChipSize, 5);
+    bytes.back() = '\x00';  // never the erased value
+    const std::string image = writeFile("image.bin", bytes);
+
+    QProcess writing;
+    start(writing, {"write", QString::fromStdString(image), "--yes", "--json"});
+    ASSERT_TRUE(writing.waitForStarted());
+    // The confirmation is answered inside the operation, just before the
+    // module is called: from then on an interrupt is a cancel.
+    QByteArray err;
+    QDeadlineTimer patience(std::chrono::minutes(2));
+    while (!err.contains("Are you sure?") && !patience.hasExpired() &&
+           writing.state() == QProcess::Running) {
+        writing.waitForReadyRead(100);
+        err += writing.readAllStandardError();
+    }
+    ASSERT_TRUE(err.contains("Are you sure?")) << err.toStdString();
+    ASSERT_EQ(writing.state(), QProcess::Running) << "the write ended before it was interrupted";
+    ASSERT_EQ(::kill(static_cast<pid_t>(writing.processId()), SIGINT), 0);
+
+    const bool ended = writing.waitForFinished(120'000);
+    if (!ended) {
+        writing.kill();
+        writing.waitForFinished();
+    }
+    ASSERT_TRUE(ended) << "the interrupted write did not end";
+    err += writing.readAllStandardError();
+    EXPECT_EQ(writing.exitStatus(), QProcess::NormalExit) << "killed by the signal";
+    EXPECT_EQ(writing.exitCode(), toInt(ExitCode::Cancelled));
+    EXPECT_TRUE(err.contains("veldrix-cli: cancelled")) << err.toStdString();
+    const QJsonObject result = QJsonDocument::fromJson(writing.readAllStandardOutput()).object();
+    EXPECT_EQ(result["exitCode"].toInt(), toInt(ExitCode::Cancelled));
+    EXPECT_EQ(result["error"].toString(), "cancelled");
+
+    // The board answers again, and the write stopped short of the end.
+    const std::string back = file("back.bin");
+    ASSERT_EQ(cli({"read", QString::fromStdString(back)}).exitCode, kSuccess);
+    const std::string chip = readFile(back);
+    ASSERT_EQ(chip.size(), kChipSize);
+    EXPECT_EQ(chip.back(), '\xFF');
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sstream>
 
 #include "dlldata.h"
+#include "platform/InterruptRequest.h"
 
 namespace veldrix::cli {
 namespace {
@@ -113,6 +115,19 @@ TEST(TerminalUserInterface, StatusMessageClearsAProgressLineFirst) {
     terminal.ui.showStatusMessage("voltage ERR");
     const std::string drawn = terminal.err.str();
     EXPECT_NE(drawn.find("\r\x1b[Kvoltage ERR\n"), std::string::npos);
+}
+
+TEST(TerminalUserInterface, InterruptCancelsTheOperationOnceWhileWatched) {
+    Terminal terminal({});
+    EXPECT_FALSE(terminal.ui.pumpProgressEvents());
+    platform::InterruptRequest interrupts;
+    ASSERT_EQ(std::raise(SIGINT), 0);
+    EXPECT_FALSE(terminal.ui.pumpProgressEvents()) << "not watched yet";
+    terminal.ui.setInterruptRequest(&interrupts);
+    EXPECT_TRUE(terminal.ui.pumpProgressEvents());
+    EXPECT_FALSE(terminal.ui.pumpProgressEvents());
+    terminal.ui.setInterruptRequest(nullptr);
+    EXPECT_TRUE(interrupts.requested());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "RecordingPortIo.h"
@@ -193,6 +194,11 @@ struct FailureCase {
     void (*breakBoard)(test::ScriptedBoard&);
     std::uint32_t expected;
 };
+
+// Keeps test listings readable instead of dumping the record's bytes.
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class ParlinkInitFailureTest : public ParlinkInitTest,
                                public ::testing::WithParamInterface<FailureCase> {};

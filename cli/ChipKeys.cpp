@@ -1,0 +1,89 @@
+#include "ChipKeys.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "EngineListings.h"
+#include "catalog/AdvancedOptions.h"
+#include "core/Application.h"
+
+namespace veldrix::cli {
+namespace {
+
+AdvancedOptions keyDialog(Application& app) {
+    return AdvancedOptions(app.callBlock(), app.moduleCaller(), app.catalog(),
+                           app.modules().algorithmKeys());
+}
+
+// The last entry that matches, as a later entry of a name wins.
+template <class Entries, class Matches>
+std::optional<std::size_t> lastMatch(const Entries& entries, Matches matches) {
+    std::optional<std::size_t> found;
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        if (matches(entries[index])) {
+            found = index;
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+ExitCode applyChipKeys(Application& app, const CliOptions& options, CommandOutput& output) {
+    if (!options.algorithm && options.keys.empty()) {
+        return ExitCode::Success;
+    }
+    AdvancedOptions dialog = keyDialog(app);
+    if (!dialog.open(app.modules().appliedChip())) {
+        return output.fail(ExitCode::Usage, "the chip has no write algorithms or keys to set");
+    }
+    if (options.algorithm) {
+        const std::optional<std::size_t> item = lastMatch(
+            dialog.algorithmItems(),
+            [&](const AlgorithmItem& candidate) { return candidate.number == *options.algorithm; });
+        if (!item) {
+            dialog.cancel();
+            return output.fail(ExitCode::Usage, "the chip has no write algorithm " +
+                                                    std::to_string(*options.algorithm));
+        }
+        dialog.chooseAlgorithm(*item);
+    }
+    for (const auto& [name, value] : options.keys) {
+        const std::optional<std::size_t> row =
+            lastMatch(dialog.rows(), [&](const AdvancedOptionRow& candidate) {
+                return !candidate.algorithmList && keyNameOf(candidate) == name;
+            });
+        if (!row || !dialog.setEditText(*row, value)) {
+            dialog.cancel();
+            return output.fail(ExitCode::Usage,
+                               "the chip has no editable configuration key '" + name + "'");
+        }
+    }
+    dialog.accept();
+    return ExitCode::Success;
+}
+
+ExitCode showChipKeys(Application& app, CommandOutput& output) {
+    AdvancedOptions dialog = keyDialog(app);
+    if (!dialog.open(app.modules().appliedChip())) {
+        return output.fail(ExitCode::FailedChipUnchanged, "the module publishes no keys");
+    }
+    const Listing algorithms = algorithmListing(dialog);
+    const Listing keys = keyListing(dialog);
+    dialog.cancel();
+    if (output.json()) {
+        QJsonObject object;
+        object.insert("algorithm", app.callBlock().wralg);
+        object.insert("algorithms", algorithms.json());
+        object.insert("keys", keys.json());
+        output.printJson(QJsonDocument(object));
+    } else {
+        output.text() << "Write algorithm " << int{app.callBlock().wralg} << "\n\n"
+                      << algorithms.table() << '\n'
+                      << keys.table() << std::flush;
+    }
+    return ExitCode::Success;
+}
+
+}  // namespace veldrix::cli

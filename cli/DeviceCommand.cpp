@@ -1,0 +1,246 @@
+#include "DeviceCommand.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "CompareReport.h"
+#include "Digests.h"
+#include "ImageFile.h"
+#include "OperationExit.h"
+#include "OperationSummary.h"
+#include "TerminalUserInterface.h"
+#include "buffer/BufferAreas.h"
+#include "core/Application.h"
+#include "core/SimulatorControl.h"
+#include "platform/InterruptRequest.h"
+
+namespace veldrix::cli {
+namespace {
+
+// Differences of a compare listed with their bytes; the count covers all.
+constexpr std::size_t kReportedDifferences = 8;
+
+// The guarded module call's message after a fault inside the module.
+constexpr std::string_view kModuleFaultPrefix = "DMAIN ERROR";
+
+Command deviceCommand(CliCommand command) {
+    switch (command) {
+        case CliCommand::Read:
+        case CliCommand::Digest:
+            return Command::Read;
+        case CliCommand::Write:
+            return Command::Write;
+        case CliCommand::Compare:
+            return Command::Compare;
+        case CliCommand::Blank:
+            return Command::BlankCheck;
+        case CliCommand::Erase:
+            return Command::Erase;
+        case CliCommand::Id:
+            return Command::ReadId;
+        case CliCommand::Test:
+            return Command::Test;
+        case CliCommand::Lock:
+            return Command::Lock;
+        case CliCommand::Unlock:
+            return Command::Unlock;
+        default:
+            return Command::Configuration;
+    }
+}
+
+// While the module runs: its boxes are results, and SIGINT or SIGTERM
+// reaches it as a cancel through the progress window.
+class OperationScope {
+public:
+    explicit OperationScope(TerminalUserInterface& ui) : ui_(ui) {
+        ui_.setBoxesAreResults(true);
+        ui_.setInterruptRequest(&interrupts_);
+    }
+    ~OperationScope() {
+        ui_.setInterruptRequest(nullptr);
+        ui_.setBoxesAreResults(false);
+    }
+    OperationScope(const OperationScope&) = delete;
+    OperationScope& operator=(const OperationScope&) = delete;
+
+    [[nodiscard]] bool interrupted() const noexcept { return interrupts_.requested(); }
+
+private:
+    TerminalUserInterface& ui_;
+    platform::InterruptRequest interrupts_;
+};
+
+class DeviceCommand {
+public:
+    DeviceCommand(Application& app, const CliOptions& options, TerminalUserInterface& ui,
+                  CommandOutput& output)
+        : app_(app), options_(options), ui_(ui), output_(output) {}
+
+    ExitCode run() {
+        const Command command = deviceCommand(options_.command);
+        if (!app_.operations().enabled(command)) {
+            return output_.fail(ExitCode::FailedChipUnchanged,
+                                std::string("the module cannot ") + commandWord(options_.command) +
+                                    " chip " + app_.modules().savedChip());
+        }
+        std::vector<std::uint8_t> fileImage;
+        if (ExitCode code = prepare(fileImage); code != ExitCode::Success) {
+            return code;
+        }
+        const std::size_t boxesBefore = ui_.boxTexts().size();
+        bool interrupted = false;
+        {
+            OperationScope scope(ui_);
+            app_.operations().run(command);
+            interrupted = scope.interrupted();
+        }
+        return report(moduleFaultSince(boxesBefore), interrupted, fileImage);
+    }
+
+private:
+    // The file to write or compare with, in the buffer and kept in fileImage;
+    // the simulated fault asked for.
+    ExitCode prepare(std::vector<std::uint8_t>& fileImage) {
+        if (options_.command == CliCommand::Write || options_.command == CliCommand::Compare) {
+            if (ExitCode code = loadImageFile(app_, ui_, options_.file, output_);
+                code != ExitCode::Success) {
+                return code;
+            }
+            const DataBuffer& buffer = app_.buffer();
+            fileImage.assign(buffer.data(), buffer.data() + buffer.length());
+        }
+        return injectFault();
+    }
+
+    ExitCode report(bool moduleFault, bool interrupted,
+                    const std::vector<std::uint8_t>& fileImage) {
+        const DeviceOperations::Outcome& outcome = app_.operations().lastOutcome();
+        const OperationResult result{outcome.sent, outcome.result, app_.callBlock().errdata,
+                                     moduleFault};
+        const CliCommand asked =
+            options_.command == CliCommand::Digest ? CliCommand::Read : options_.command;
+        const ExitCode code = exitCodeFor(asked, result);
+        output_.set("result", outcome.result);
+        if (code == ExitCode::NotConfirmed) {
+            return output_.fail(code, "not written: the write was not confirmed");
+        }
+        if (moduleFault) {
+            return output_.fail(code, "the chip module failed");
+        }
+        // A cancelled module stops early and may still report success:
+        // nothing it did stands for the whole chip.
+        if (interrupted) {
+            return output_.fail(ExitCode::Cancelled, "cancelled");
+        }
+        if (options_.command == CliCommand::Id) {
+            output_.set("id", static_cast<qint64>(app_.callBlock().errdata));
+        }
+        if (code != ExitCode::Success) {
+            if (options_.command == CliCommand::Compare) {
+                reportDifferences(fileImage);
+            }
+            return code;
+        }
+        return finish();
+    }
+
+    // What a command that succeeded prints or saves.
+    ExitCode finish() {
+        switch (options_.command) {
+            case CliCommand::Read:
+                if (ExitCode code = saveImageFile(app_, ui_, options_.file, output_);
+                    code != ExitCode::Success) {
+                    return code;
+                }
+                break;
+            case CliCommand::Digest:
+                showDigests(app_.buffer(), output_);
+                break;
+            default:
+                break;
+        }
+        const std::string line = successSummary(options_.command, imageBytes(), options_.file);
+        if (!line.empty()) {
+            output_.summary(line);
+        }
+        return ExitCode::Success;
+    }
+
+    // What a buffer file of the chip holds.
+    [[nodiscard]] std::uint64_t imageBytes() {
+        return std::min<std::uint64_t>(requiredImageLength(app_.callBlock()),
+                                       app_.buffer().length());
+    }
+
+    ExitCode injectFault() {
+        if (!options_.simStuckBit) {
+            return ExitCode::Success;
+        }
+        const SimulatorControl* simulator = app_.driver().simulator();
+        if (simulator == nullptr || !app_.ports().simulatorSelected()) {
+            return output_.fail(ExitCode::Usage, "--sim-fault needs the SIM port");
+        }
+        const SimulatedStuckBit& fault = *options_.simStuckBit;
+        if (simulator->faultStuckBit(fault.address, fault.bit, fault.level) != VXSIM_OK) {
+            return output_.fail(ExitCode::Usage, "--sim-fault: no such cell in the simulated chip");
+        }
+        return ExitCode::Success;
+    }
+
+    [[nodiscard]] bool moduleFaultSince(std::size_t boxes) const {
+        const std::vector<std::string> texts = ui_.boxTexts();
+        for (std::size_t i = boxes; i < texts.size(); ++i) {
+            if (texts[i].starts_with(kModuleFaultPrefix)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Reads the chip into the buffer (the module's read, without the
+    // handler's texts) and lists where it differs from the file.
+    void reportDifferences(const std::vector<std::uint8_t>& fileImage) {
+        if ((app_.moduleCaller().run(commandInfo(Command::Read).funcode) & 0xFF) != 0) {
+            return;
+        }
+        const DataBuffer& buffer = app_.buffer();
+        const CompareReport report =
+            compareImages({buffer.data(), buffer.length()}, fileImage, kReportedDifferences);
+        if (!output_.json()) {
+            output_.text() << formatCompareReport(report) << std::flush;
+            return;
+        }
+        QJsonArray first;
+        for (const Difference& difference : report.first) {
+            QJsonObject entry;
+            entry.insert("address", static_cast<qint64>(difference.address));
+            entry.insert("chip", difference.chip);
+            entry.insert("file", difference.file);
+            first.append(entry);
+        }
+        output_.set("differences", static_cast<qint64>(report.count));
+        output_.set("firstDifferences", first);
+    }
+
+    Application& app_;
+    const CliOptions& options_;
+    TerminalUserInterface& ui_;
+    CommandOutput& output_;
+};
+
+}  // namespace
+
+ExitCode runDeviceCommand(Application& app, const CliOptions& options, TerminalUserInterface& ui,
+                          CommandOutput& output) {
+    return DeviceCommand(app, options, ui, output).run();
+}
+
+}  // namespace veldrix::cli

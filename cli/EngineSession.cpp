@@ -1,0 +1,137 @@
+#include "EngineSession.h"
+
+#include <string>
+
+#include "ChipKeys.h"
+#include "DeviceCommand.h"
+#include "EngineListings.h"
+#include "TerminalUserInterface.h"
+#include "WriteOptionOverride.h"
+#include "core/Application.h"
+#include "core/HardwareFamilies.h"
+
+namespace veldrix::cli {
+namespace {
+
+class EngineSession {
+public:
+    EngineSession(Application& app, const CliOptions& options, TerminalUserInterface& ui,
+                  CommandOutput& output)
+        : app_(app), options_(options), ui_(ui), output_(output) {}
+
+    // A choice named on the command line that the engine could not make is
+    // an error: going on with another module or chip would act on the wrong
+    // part.
+    ExitCode checkChoices() {
+        if (options_.port && app_.portName() != *options_.port) {
+            return output_.fail(ExitCode::NoHardware, "no port '" + *options_.port + "'");
+        }
+        if (options_.module && app_.modules().savedModule() != *options_.module) {
+            return output_.fail(ExitCode::NoHardware, "no chip module '" + *options_.module +
+                                                          "' in " + familyModuleDirectory());
+        }
+        if (options_.chip && app_.modules().savedChip() != *options_.chip) {
+            return output_.fail(ExitCode::NoHardware, "no chip '" + *options_.chip +
+                                                          "' in module '" +
+                                                          app_.modules().savedModule() + "'");
+        }
+        return ExitCode::Success;
+    }
+
+    ExitCode runCommand() {
+        switch (options_.command) {
+            case CliCommand::Ports:
+                output_.print(portListing(app_.ports()));
+                return ExitCode::Success;
+            case CliCommand::Modules:
+                output_.print(
+                    moduleListing(app_.modules().moduleNames(), app_.modules().savedModule()));
+                return ExitCode::Success;
+            case CliCommand::Chips:
+                if (app_.modules().moduleNames().empty()) {
+                    return output_.fail(ExitCode::NoHardware,
+                                        "no chip module in " + familyModuleDirectory());
+                }
+                output_.print(chipListing(app_.catalog()));
+                return ExitCode::Success;
+            default:
+                break;
+        }
+        if (ExitCode code = requireChip(); code != ExitCode::Success) {
+            return code;
+        }
+        if (ExitCode code = applyChipKeys(app_, options_, output_); code != ExitCode::Success) {
+            return code;
+        }
+        if (options_.command == CliCommand::Keys) {
+            return showChipKeys(app_, output_);
+        }
+        return runDeviceCommand(app_, options_, ui_, output_);
+    }
+
+private:
+    [[nodiscard]] std::string familyModuleDirectory() const {
+        return (app_.moduleRoot() / hardwareFamily(app_.familyIndex()).dir).string();
+    }
+
+    ExitCode requireChip() {
+        if (!app_.driver().bound()) {
+            return output_.fail(ExitCode::NoHardware,
+                                "no usable driver (" + app_.driverPath().string() + ")");
+        }
+        if (app_.callBlock().hmodule == nullptr) {
+            return output_.fail(ExitCode::NoHardware,
+                                "no chip module loaded from " + familyModuleDirectory());
+        }
+        if (app_.modules().appliedChip() == nullptr) {
+            return output_.fail(ExitCode::NoHardware, "no chip selected in module '" +
+                                                          app_.modules().savedModule() + "'");
+        }
+        return ExitCode::Success;
+    }
+
+    Application& app_;
+    const CliOptions& options_;
+    TerminalUserInterface& ui_;
+    CommandOutput& output_;
+};
+
+StartChoices startChoicesOf(const CliOptions& options) {
+    StartChoices choices;
+    choices.family = options.family;
+    choices.moduleRoot = options.moduleRoot;
+    choices.driver = options.driver;
+    choices.port = options.port;
+    choices.module = options.module;
+    choices.chip = options.chip;
+    return choices;
+}
+
+}  // namespace
+
+ExitCode runWithEngine(const CliOptions& options, SettingsStore store,
+                       const std::filesystem::path& baseDirectory, TerminalUserInterface& ui,
+                       CommandOutput& output) {
+    Application app(ui, std::move(store), baseDirectory);
+    if (!app.start(startChoicesOf(options))) {
+        return output.fail(ExitCode::NoHardware, "the program's call block layout does not match");
+    }
+    EngineSession session(app, options, ui, output);
+    const ExitCode choiceMade = session.checkChoices();
+    ExitCode code = choiceMade;
+    if (choiceMade == ExitCode::Success) {
+        WriteOptionOverride writeOptions(app.settings().settings().general, options);
+        code = session.runCommand();
+    }
+    // Every status message is out before the result is printed.
+    app.statusService().drain();
+    app.statusService().stop();
+    if (choiceMade == ExitCode::Success) {
+        app.close();
+    } else {
+        app.closeWithoutSaving();
+    }
+    return code;
+}
+
+}  // namespace veldrix::cli
