@@ -5,6 +5,7 @@
 #include <string>
 
 #include "EngineListings.h"
+#include "KeyValue.h"
 #include "catalog/AdvancedOptions.h"
 #include "core/Application.h"
 
@@ -54,10 +55,17 @@ ExitCode applyChipKeys(Application& app, const CliOptions& options, CommandOutpu
             lastMatch(dialog.rows(), [&](const AdvancedOptionRow& candidate) {
                 return !candidate.algorithmList && keyNameOf(candidate) == name;
             });
-        if (!row || !dialog.setEditText(*row, value)) {
+        if (!row || !dialog.rows()[*row].enabled) {
             dialog.cancel();
             return output.fail(ExitCode::Usage,
                                "the chip has no editable configuration key '" + name + "'");
+        }
+        const char kind = dialog.rows()[*row].kind;
+        if (!parseKeyValue(kind, value) || !dialog.setEditText(*row, value)) {
+            dialog.cancel();
+            return output.fail(ExitCode::Usage, "--key " + name + ": '" + value +
+                                                    "' is not a value of the key; it takes " +
+                                                    keyValueForm(kind));
         }
     }
     dialog.accept();

@@ -11,7 +11,7 @@ per invocation.
 
 Commands:
   families         list the hardware families
-  ports            list the ports of the hardware family
+  ports            list the ports the hardware family can use
   modules          list the chip modules of the hardware family
   chips            list the chips of the module, with every field of their
                    description
@@ -46,13 +46,15 @@ Options for this run:
   --test-insert, --no-test-insert    test the chip's insertion (setting testins)
   --algorithm N    use the chip's write algorithm number N (as "keys" lists)
   --key NAME=VALUE set a configuration key (decimal, 0x1F, 1Fh or $1F; binary
-                   keys take binary digits); repeatable
+                   keys take binary digits; one whole 32-bit value); repeatable
   -y, --yes        answer every question of the operation affirmatively;
                    without it questions are asked only on a terminal and
                    refused otherwise
-  --json           listings and results as JSON on standard output
+  --json           listings and results as one JSON document on standard
+                   output, errors included
   --settings FILE  keep the settings in this INI file instead of the user's
-                   store (~/.config/Quenby Labs/VELDRIX.conf)
+                   store (~/.config/Quenby Labs/VELDRIX.conf); made when
+                   missing, refused when it cannot be read as INI
   -h, --help       show this text
   --version        show the version
 
@@ -75,8 +77,11 @@ Exit status:
     2  usage error
     3  the operation failed after it began changing the chip (write
        verification failed, erase, lock, unlock or configuration error)
-    4  no usable driver, no module, no chip, or no such port
-    5  a FILE could not be read or written
+    4  no usable driver, no module directory, no module, no chip, or no such
+       port
+    5  a FILE could not be read or written, is empty, or is not a regular file
+       for read; the --settings file cannot be used; or the simulated board
+       could not save the changed chip
     6  not confirmed: the write was refused or could not be asked
   130  cancelled: Ctrl-C (SIGINT) or SIGTERM during the operation stopped it
        and the board was powered down; a written or erased chip may be

@@ -129,7 +129,20 @@ public:
     }
 
 private:
-    ParsedCommandLine fail(std::string why) { return {std::nullopt, std::move(why)}; }
+    ParsedCommandLine fail(std::string why) { return {std::nullopt, std::move(why), jsonAsked()}; }
+
+    // Whether a usage error is to be reported as JSON: "--json" before any "--".
+    [[nodiscard]] bool jsonAsked() const {
+        for (const std::string& argument : arguments_) {
+            if (argument == "--") {
+                return false;
+            }
+            if (argument == "--json") {
+                return true;
+            }
+        }
+        return false;
+    }
 
     ParsedCommandLine finish(const std::vector<std::string>& operands) {
         const std::string word = spec_->word;
@@ -140,6 +153,10 @@ private:
             return fail("'" + word + "' needs a FILE");
         }
         if (!operands.empty()) {
+            // An empty name would stand for no file (digest of the chip).
+            if (operands.front().empty()) {
+                return fail("'" + word + "' needs a FILE, not an empty name");
+            }
             options_.file = operands.front();
         }
         return {std::move(options_), {}};
@@ -174,8 +191,10 @@ private:
             target = on;
         };
         if (name == "-h" || name == "--help") {
+            noValue();
             helpAsked_ = true;
         } else if (name == "--version") {
+            noValue();
             options_.command = CliCommand::Version;
             spec_ = findCommand("version");
             haveCommand_ = true;

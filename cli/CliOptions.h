@@ -67,6 +67,7 @@ struct CliOptions {
 struct ParsedCommandLine {
     std::optional<CliOptions> options;  // empty on a usage error
     std::string error;                  // why, for the user
+    bool json = false;                  // --json was among the options, even on an error
 };
 
 // `arguments` without the program name.

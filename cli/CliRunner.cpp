@@ -11,6 +11,7 @@
 #include "EngineListings.h"
 #include "EngineSession.h"
 #include "ExitCode.h"
+#include "SettingsFileCheck.h"
 #include "TerminalUserInterface.h"
 #include "core/SettingsStore.h"
 
@@ -41,21 +42,38 @@ private:
     ExitCode dispatch() {
         switch (options_.command) {
             case CliCommand::Help:
-                env_.out << helpText();
-                return ExitCode::Success;
+                return showText("help", helpText());
             case CliCommand::Version:
-                env_.out << versionText();
-                return ExitCode::Success;
-            case CliCommand::Families:
-                return listFamilies();
+                return showText("version", versionText());
             case CliCommand::Digest:
                 if (!options_.file.empty()) {
                     return showFileDigests(options_.file, output_);
                 }
-                [[fallthrough]];
+                break;
             default:
-                return runWithEngine(options_, openStore(), env_.baseDirectory, ui_, output_);
+                break;
         }
+        // Everything else reads the settings and may write them back.
+        if (options_.settingsFile) {
+            if (const auto problem = settingsFileProblem(*options_.settingsFile)) {
+                return output_.fail(ExitCode::FileError, *problem);
+            }
+        }
+        if (options_.command == CliCommand::Families) {
+            return listFamilies();
+        }
+        return runWithEngine(options_, openStore(), env_.baseDirectory, ui_, output_);
+    }
+
+    // With --json the text is a field of the result, so that standard
+    // output stays one JSON document.
+    ExitCode showText(const char* field, const std::string& text) {
+        if (options_.json) {
+            output_.set(field, QString::fromStdString(text).trimmed());
+        } else {
+            env_.out << text << std::flush;
+        }
+        return ExitCode::Success;
     }
 
     SettingsStore openStore() {
@@ -86,6 +104,9 @@ int runCli(const std::vector<std::string>& arguments, const CliEnvironment& env)
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         env.err << "veldrix-cli: " << parsed.error << "\nTry 'veldrix-cli --help'.\n" << std::flush;
+        if (parsed.json) {
+            CommandOutput(env.out, env.err, true).printUsageError(parsed.error);
+        }
         return toInt(ExitCode::Usage);
     }
     Session session(*parsed.options, env);

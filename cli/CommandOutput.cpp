@@ -32,6 +32,15 @@ void CommandOutput::note(const std::string& text) {
     err_ << text << '\n' << std::flush;
 }
 
+void CommandOutput::warn(const std::string& text) {
+    err_ << "veldrix-cli: warning: " << text << '\n' << std::flush;
+    if (json_) {
+        QJsonArray warnings = result_.value("warnings").toArray();
+        warnings.append(QString::fromStdString(text));
+        result_.insert("warnings", warnings);
+    }
+}
+
 void CommandOutput::summary(const std::string& line) {
     if (!json_) {
         out_ << line << '\n' << std::flush;
@@ -53,6 +62,15 @@ void CommandOutput::printJson(const QJsonDocument& document) {
 
 void CommandOutput::set(const QString& key, const QJsonValue& value) {
     result_.insert(key, value);
+}
+
+void CommandOutput::printUsageError(const std::string& why) {
+    if (!json_) {
+        return;
+    }
+    result_.insert("error", QString::fromStdString(why));
+    result_.insert("exitCode", toInt(ExitCode::Usage));
+    printJson(QJsonDocument(result_));
 }
 
 void CommandOutput::finish(CliCommand command, ExitCode code, const TerminalUserInterface& ui) {

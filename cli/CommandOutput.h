@@ -28,6 +28,9 @@ public:
     ExitCode fail(ExitCode code, const std::string& why);
     // A text of the program on standard error, as it is.
     void note(const std::string& text);
+    // Something the user should know that does not stop the command: on
+    // standard error, and in the JSON result's "warnings".
+    void warn(const std::string& text);
     // Without --json only: one line on standard output.
     void summary(const std::string& line);
 
@@ -36,6 +39,9 @@ public:
     void printJson(const QJsonDocument& document);
     // Adds a field to the JSON result.
     void set(const QString& key, const QJsonValue& value);
+
+    // With --json, the result of a command line that could not be parsed.
+    void printUsageError(const std::string& why);
 
     // With --json, prints the result (command, exit code, the user
     // interface's messages and status texts) unless a document stood for it.

@@ -154,6 +154,11 @@ private:
 
     // What a command that succeeded prints or saves.
     ExitCode finish() {
+        if (changesChip(options_.command)) {
+            if (ExitCode code = keepSimulatedChip(); code != ExitCode::Success) {
+                return code;
+            }
+        }
         switch (options_.command) {
             case CliCommand::Read:
                 if (ExitCode code = saveImageFile(app_, ui_, options_.file, output_);
@@ -178,6 +183,19 @@ private:
     [[nodiscard]] std::uint64_t imageBytes() {
         return std::min<std::uint64_t>(requiredImageLength(app_.callBlock()),
                                        app_.buffer().length());
+    }
+
+    // The simulated board keeps a changed chip in a file, written at the
+    // latest when the driver unloads, where a failure can no longer be told.
+    ExitCode keepSimulatedChip() {
+        const SimulatorControl* simulator = app_.driver().simulator();
+        if (simulator == nullptr || !app_.ports().simulatorSelected() ||
+            simulator->save() != VXSIM_ERR_IO) {
+            return ExitCode::Success;
+        }
+        return output_.fail(ExitCode::FileError,
+                            "the simulated chip's contents cannot be saved: the simulator's "
+                            "directory (VELDRIX_SIM_DIR) is not writable");
     }
 
     ExitCode injectFault() {

@@ -48,11 +48,11 @@ Listing familyListing(unsigned current) {
     return listing;
 }
 
-Listing portListing(const PortList& ports) {
+Listing portListing(const PortList& ports, std::uint16_t portmask) {
     Listing listing({"label", "kind", "address", "device", "current"});
     const PortRecord* current = &ports.current();
     for (const PortRecord& entry : ports.entries()) {
-        if (entry.kind == 0) {
+        if ((entry.kind & portmask) == 0) {
             continue;
         }
         const QJsonArray kinds = portKinds(entry.kind);

@@ -1,6 +1,7 @@
 #pragma once
 // The listings of veldrix-cli, taken from the engine's state.
 
+#include <cstdint>
 #include <vector>
 
 #include "Listing.h"
@@ -13,8 +14,9 @@ namespace veldrix::cli {
 // The four hardware families; `current` is the family index in use.
 [[nodiscard]] Listing familyListing(unsigned current);
 
-// The ports of the list (without its empty head); the current one marked.
-[[nodiscard]] Listing portListing(const PortList& ports);
+// The ports of the list that a family of `portmask` can use (the list
+// also holds the other kinds); the current one marked.
+[[nodiscard]] Listing portListing(const PortList& ports, std::uint16_t portmask);
 
 // The modules found for the family; `current` is the module in use.
 [[nodiscard]] Listing moduleListing(const std::vector<std::string>& names,

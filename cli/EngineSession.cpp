@@ -1,6 +1,8 @@
 #include "EngineSession.h"
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "ChipKeys.h"
 #include "DeviceCommand.h"
@@ -23,6 +25,17 @@ public:
     // an error: going on with another module or chip would act on the wrong
     // part.
     ExitCode checkChoices() {
+        if (options_.driver && !app_.driver().bound()) {
+            return output_.fail(ExitCode::NoHardware,
+                                "no usable driver (" + app_.driverPath().string() + ")");
+        }
+        // The program itself replaces a module root that is no directory by
+        // its default when it reads the settings.
+        std::error_code error;
+        if (options_.moduleRoot && !std::filesystem::is_directory(app_.moduleRoot(), error)) {
+            return output_.fail(ExitCode::NoHardware,
+                                "no module directory " + app_.moduleRoot().string());
+        }
         if (options_.port && app_.portName() != *options_.port) {
             return output_.fail(ExitCode::NoHardware, "no port '" + *options_.port + "'");
         }
@@ -41,7 +54,8 @@ public:
     ExitCode runCommand() {
         switch (options_.command) {
             case CliCommand::Ports:
-                output_.print(portListing(app_.ports()));
+                output_.print(
+                    portListing(app_.ports(), hardwareFamily(app_.familyIndex()).portmask));
                 return ExitCode::Success;
             case CliCommand::Modules:
                 output_.print(

@@ -13,9 +13,11 @@ enum class ExitCode : int {
     // The operation failed after it started changing the chip: write
     // verification, erase, lock, unlock or configuration error.
     FailedChipChanged = 3,
-    // Nothing to work with: no usable driver, no module, or no chip.
+    // Nothing to work with: no usable driver, module directory, module, chip
+    // or port.
     NoHardware = 4,
-    // A buffer file could not be read or written.
+    // A buffer file could not be read or written, or the simulated board
+    // could not save the changed chip.
     FileError = 5,
     // The operation was not started: confirmation refused or impossible.
     NotConfirmed = 6,

@@ -66,7 +66,9 @@ std::uint32_t TerminalUserInterface::messageBox(std::uint32_t style, const std::
     }
     std::lock_guard lock(mutex_);
     boxes_.push_back(text);
-    if (!settings_.collectBoxes) {
+    // With --json the operation's results are fields of the JSON document on
+    // standard output; other boxes still reach the user on standard error.
+    if (!settings_.collectBoxes || !boxesAreResults_) {
         clearProgressLine();
         (boxesAreResults_ ? out_ : err_) << terminalText(text) << '\n' << std::flush;
     }

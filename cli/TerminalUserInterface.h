@@ -21,7 +21,7 @@ struct TerminalSettings {
     bool progressBar = false;   // standard error is a terminal
     bool canPrompt = false;     // standard input is a terminal
     bool assumeYes = false;     // --yes: every question gets its affirmative button
-    bool collectBoxes = false;  // --json: boxes are kept for the result, not printed
+    bool collectBoxes = false;  // --json: the operation's boxes go to the result only
     int columns = 80;           // width of the progress line
 };
 

@@ -85,6 +85,15 @@ FileCommandResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
 
 FileCommandResult SaveBufferFile(const DataBuffer& buffer, const std::string& path) {
     FileCommandResult result;
+    // The save goes through a file renamed over the target, which would
+    // replace a pipe or device node with a plain file: no buffer file lives
+    // there.
+    std::error_code ignored;
+    const std::filesystem::file_status target = std::filesystem::status(path, ignored);
+    if (std::filesystem::exists(target) && !std::filesystem::is_regular_file(target)) {
+        result.messages.push_back(cantOpen(path));
+        return result;
+    }
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         result.messages.push_back(cantOpen(path));

@@ -55,8 +55,8 @@ void AlgorithmKeys::ApplyAlgorithm() {
 std::uint32_t AlgorithmKeys::ResolveKeyValue(const CfgKey& key,
                                              const AlgDef& algorithm) const noexcept {
     const std::string_view name = keyName(key);
-    if (chip_ != nullptr) {
-        if (const CfgParam* own = chip_->params.find(name)) {
+    if (const ChipDescription* chip = currentChip()) {
+        if (const CfgParam* own = chip->params.find(name)) {
             return own->value;
         }
     }

@@ -3,6 +3,7 @@
 // parameter first, then the selected algorithm definition's, then the key's
 // default. "WrAlg" gets the algorithm number itself.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "catalog/AlgDef.h"
@@ -21,10 +22,14 @@ public:
     AlgorithmKeys(dlldata& block, ModuleCatalog& catalog) noexcept
         : block_(block), catalog_(catalog) {}
 
-    // The chip whose parameters come first; null when there is none. It
-    // must stay valid until the next call (the catalogue's own record).
-    void setCurrentChip(const ChipDescription* chip) noexcept { chip_ = chip; }
-    [[nodiscard]] const ChipDescription* currentChip() const noexcept { return chip_; }
+    // The chip whose parameters come first: chip `number` of the catalogue,
+    // 0 for none. Kept as a number, not a pointer, because the catalogue may
+    // be cleared or re-read at any time; a number the catalogue no longer
+    // has names no chip.
+    void setCurrentChip(std::size_t number) noexcept { chipNumber_ = number; }
+    [[nodiscard]] const ChipDescription* currentChip() const noexcept {
+        return catalog_.chip(chipNumber_);
+    }
 
     // Rebuilds the default algorithm: one parameter per key with its default.
     void SetDefAlg();
@@ -42,7 +47,7 @@ public:
 private:
     dlldata& block_;
     ModuleCatalog& catalog_;
-    const ChipDescription* chip_ = nullptr;
+    std::size_t chipNumber_ = 0;
 };
 
 }  // namespace veldrix

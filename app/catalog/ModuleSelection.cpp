@@ -42,7 +42,7 @@ int ModuleSelection::enumerateModules() {
 }
 
 void ModuleSelection::readCatalog() {
-    keys_.setCurrentChip(nullptr);
+    keys_.setCurrentChip(0);
     if (currentModule_.empty()) {
         // No module: nothing to read, and no file named ".cfg" to create.
         catalog_.clear();
@@ -81,10 +81,11 @@ void ModuleSelection::selectModule(std::optional<std::size_t> moduleRow) {
 void ModuleSelection::showChipInfo() {
     chipInfo_.clear();
     const ChipDescription* chip = catalog_.chip(chipRow_ + 1);
-    keys_.setCurrentChip(chip);
     if (chip == nullptr) {
+        keys_.setCurrentChip(0);
         return;
     }
+    keys_.setCurrentChip(chipRow_ + 1);
     currentChip_ = std::string(chip->name.view());
     chipInfo_ = veldrix::chipInfoLines(*chip);
 }
@@ -176,8 +177,17 @@ void ModuleSelection::runWithoutWindow() {
     closingCleanup();
 }
 
+bool ModuleSelection::chipListShown() const noexcept {
+    // The window's chip list is filled only by a module list selection; with
+    // no module listed it stays empty, whatever catalogue was read before.
+    return !windowOpen_ || moduleRow_.has_value();
+}
+
 std::vector<std::string> ModuleSelection::chipNames() const {
     std::vector<std::string> names;
+    if (!chipListShown()) {
+        return names;
+    }
     names.reserve(catalog_.chipCount());
     for (std::size_t number = 1; number <= catalog_.chipCount(); ++number) {
         names.emplace_back(catalog_.chip(number)->name.view());
@@ -205,7 +215,7 @@ void ModuleSelection::chooseModuleRow(std::size_t row) {
 }
 
 void ModuleSelection::chooseChipRow(std::size_t row) {
-    if (windowOpen_ && row < catalog_.chipCount()) {
+    if (windowOpen_ && chipListShown() && row < catalog_.chipCount()) {
         chipRow_ = row;
         showChipInfo();
     }

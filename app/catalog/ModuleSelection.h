@@ -110,6 +110,7 @@ public:
 private:
     [[nodiscard]] const char* familyDir() const noexcept;
     [[nodiscard]] const char* familyEntry() const noexcept;
+    [[nodiscard]] bool chipListShown() const noexcept;
     void readCatalog();
     void selectCurrentChipRow();
     void closingCleanup();

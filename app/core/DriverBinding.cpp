@@ -116,8 +116,14 @@ void DriverBinding::unbind() {
     block_.hmodule = nullptr;
     complete_ = false;
     simulator_.reset();
-    // The voltage callback must not reach into a library that is gone.
+    // Nothing may reach into a library that is gone: a module loaded later,
+    // or one that failed to go with the driver, finds null instead.
+    init_ = nullptr;
     targets_.driverVoltage = nullptr;
+    block_.bdport = nullptr;
+    block_.VccTable = nullptr;
+    block_.VppTable = nullptr;
+    block_.VidTable = nullptr;
     portWord_ = &privatePortWord_;
     ecr_ = &ownEcr_;
 }

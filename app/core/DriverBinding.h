@@ -43,7 +43,8 @@ public:
               std::int32_t& start_drv);
 
     // Empties the port list and frees the driver and, through the module
-    // releaser, the loaded module.
+    // releaser, the loaded module. The call block's bdport and voltage
+    // tables become null.
     void unbind();
 
     // Frees the loaded module's library (and clears the call block's hmodule).

@@ -98,15 +98,13 @@ void MessageBoxModel::measure() {
     int current = 0;
     for (std::size_t i = 0; i < measured; ++i) {
         const char c = text_[i];
-        if (c == '\n') {
-            current = 0;
-            continue;
-        }
+        // A line feed after a line feed is an empty line of its own.
         if (i + 1 < measured && text_[i + 1] == '\n') {
             ++lines_;
         }
-        // A carriage return before the line feed takes no room.
-        if (c != '\r') {
+        if (c == '\n') {
+            current = 0;
+        } else if (c != '\r') {  // a carriage return before the line feed takes no room
             longest = std::max(longest, ++current);
         }
     }

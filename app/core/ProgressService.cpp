@@ -1,5 +1,8 @@
 #include "core/ProgressService.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace veldrix {
 
 std::uint32_t ProgressService::progress(std::int32_t position, std::uint32_t mode) {
@@ -25,7 +28,10 @@ void ProgressService::open() {
         block_.bits = 8;
     }
     const std::uint32_t bytesPerWord = (block_.bits + 7u) / 8u;
-    total_ = static_cast<std::int32_t>(block_.size / bytesPerWord);
+    // Positions are 32-bit signed, so a total beyond them is cut to the
+    // largest one instead of turning negative.
+    total_ = static_cast<std::int32_t>(std::min<std::uint32_t>(
+        block_.size / bytesPerWord, std::numeric_limits<std::int32_t>::max()));
     open_ = true;
     cancelled_ = false;
     ui_.openProgressWindow(total_);

@@ -1,5 +1,7 @@
 #include "core/StatusService.h"
 
+#include "core/TextFormat.h"
+
 #include <utility>
 
 namespace veldrix {
@@ -31,9 +33,7 @@ void StatusService::stop() {
 }
 
 bool StatusService::post(std::string text) {
-    if (text.size() > kMaxLength) {
-        text.resize(kMaxLength);
-    }
+    cutToFit(text, kMaxLength);
     {
         std::lock_guard lock(slotMutex_);
         if (pending_.has_value()) {

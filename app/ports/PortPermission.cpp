@@ -35,6 +35,11 @@ int PortPermission::access(int mode, std::uint16_t port) {
         releaseAll();
         return 1;
     }
+    // Address 0 names no port (a driver without portadr, LPT4); probing it
+    // would read and write the DMA controller's first register.
+    if (port == 0) {
+        return 0;
+    }
     if (port == VXSIM_BASE_ADDRESS || operations_.probe(port)) {
         return 1;
     }

@@ -33,8 +33,9 @@ public:
     // Mode 1: returns 1 when the port answers the probe at once; otherwise
     // asks for the port's registers (base..base+3) and its extended ones
     // (base+0x400..base+0x402) and returns the probe's result then. The
-    // simulated board's address needs nothing. Mode 0: withdraws everything
-    // granted so far and returns 1.
+    // simulated board's address needs nothing; address 0 is no port and
+    // gives 0 untouched. Mode 0: withdraws everything granted so far and
+    // returns 1.
     int access(int mode, std::uint16_t port);
 
 private:

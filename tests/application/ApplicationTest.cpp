@@ -107,6 +107,27 @@ TEST_F(ApplicationTest, FamilySectionIsWrittenBackBeforeTheNextIsRead) {
     EXPECT_TRUE(app->driver().bound());
 }
 
+// The new family's board gets no chip of the family left behind: without a
+// module of its own its socket stays empty, and its persisted contents of
+// the old chip's kind are not touched.
+TEST_F(ApplicationTest, AnotherFamilysBoardGetsNoChipOfThePreviousFamily) {
+    auto app = startOnSimulator();
+    store("Hardware/holtan/port", "SIM");
+    app->selectFamily(kHoltan);
+    EXPECT_EQ(app->portName(), "SIM");
+    EXPECT_EQ(app->callBlock().hmodule, nullptr);
+    const SimulatorControl* simulator = app->driver().simulator();
+    ASSERT_NE(simulator, nullptr);
+    EXPECT_EQ(simulator->chipKind(), VXSIM_KIND_NONE);
+
+    // Back on the first family, its chip is in its board's socket again.
+    app->selectFamily(kTessaro);
+    simulator = app->driver().simulator();
+    ASSERT_NE(simulator, nullptr);
+    EXPECT_EQ(simulator->chipKind(), VXSIM_KIND_EEPROM);
+    EXPECT_EQ(simulator->chipSize(), 65536u);
+}
+
 TEST_F(ApplicationTest, ReselectingTheFamilyRereadsItsSection) {
     auto app = startOnSimulator();
     // Changed behind the program's back: the section is written back first,

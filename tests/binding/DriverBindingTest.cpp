@@ -61,6 +61,8 @@ TEST_F(DriverBindingTest, ADriverWithoutPortadrGetsThePrivateWordAndTheChosenPor
     EXPECT_EQ(*binding.ecrByte(), 0x21);
     EXPECT_EQ(binding.simulator(), nullptr);
     EXPECT_EQ(peekDriverInt(testDriverPath("bare_driver.so"), "init_calls"), 1);
+    // The private word holds no port yet, so there is nothing to probe.
+    EXPECT_THAT(probed, IsEmpty());
 
     EXPECT_EQ(binding.selectPort("LPT2", family), 0x278);
     EXPECT_EQ(*word, 0x278);
@@ -156,6 +158,11 @@ TEST_F(DriverBindingTest, UnbindingEmptiesThePortsAndReleasesTheModule) {
     EXPECT_EQ(family.portparam, nullptr);
     platform::DynamicLibrary probe(driverPath("parlink.so"));
     EXPECT_NE(binding.portAddressWord(), probe.data<std::uint16_t>("portadr"));
+    // Nothing in the call block points into the unloaded driver.
+    EXPECT_EQ(block.bdport, nullptr);
+    EXPECT_EQ(block.VccTable, nullptr);
+    EXPECT_EQ(block.VppTable, nullptr);
+    EXPECT_EQ(block.VidTable, nullptr);
 
     binding.unbind();
     EXPECT_EQ(releases, 1);

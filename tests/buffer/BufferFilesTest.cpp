@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -218,6 +219,19 @@ TEST_F(BufferFilesTest, SaveOverAFolderIsReportedAndLeavesItAlone) {
               std::vector<std::string>{"Can't open file: target"});
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("target")));
     EXPECT_EQ(TempDir::read(inside), "inner");
+}
+
+TEST_F(BufferFilesTest, SaveOntoAPipeIsReportedAndLeavesThePipe) {
+    selectChip(0x100);
+    const std::string path = dir.file("pipe");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+
+    const FileCommandResult result = SaveBufferFile(buffer, path);
+
+    EXPECT_EQ(texts(result, MessageChannel::Box),
+              std::vector<std::string>{"Can't open file: pipe"});
+    EXPECT_FALSE(result.fileNameTaken);
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
 }
 
 TEST_F(BufferFilesTest, FailedWriteKeepsTheOldFileAndReports) {

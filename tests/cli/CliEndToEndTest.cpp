@@ -13,68 +13,12 @@
 
 #include <csignal>
 #include <ostream>
-#include <random>
 
+#include "CliEndToEnd.h"
 #include "ExitCode.h"
-#include "TempDir.h"
 
 namespace veldrix::cli {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string randomImage(std::size_t size, unsigned seed) {
-    std::mt19937 generator(seed);
-    std::string bytes(size, '\0');
-    for (char& byte : bytes) {
-        byte = static_cast<char>(generator() & 0xFF);
-    }
-    return bytes;
-}
-
-class CliEndToEnd : public ::testing::Test {
-protected:
-    // Starts veldrix-cli with the test's settings file and simulated chips.
-    void start(QProcess& process, QStringList arguments) const {
-        arguments.prepend(QString::fromStdString(dir_.file("settings.ini")));
-        arguments.prepend("--settings");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VELDRIX_SIM_DIR", QString::fromStdString(dir_.file("sim")));
-        process.setProcessEnvironment(environment);
-        process.start(VELDRIX_CLI_PATH, arguments);
-        process.closeWriteChannel();  // standard input is no terminal
-    }
-
-    CliRun cli(QStringList arguments) const {
-        QProcess process;
-        start(process, std::move(arguments));
-        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
-            ADD_FAILURE() << "veldrix-cli did not end normally";
-            return {};
-        }
-        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
-    }
-
-    // Selects the SIM port, the module and the chip; they are remembered.
-    CliRun select(const char* module, const char* chip) const {
-        return cli({"--family", "tessaro", "--port", "SIM", "--module", module, "--chip", chip,
-                    "modules"});
-    }
-
-    std::string file(const std::string& name) const { return dir_.file(name); }
-    std::string writeFile(const std::string& name, const std::string& bytes) const {
-        return dir_.write(name, bytes);
-    }
-    static std::string readFile(const std::string& path) { return test::TempDir::read(path); }
-
-private:
-    test::TempDir dir_;
-};
 
 constexpr int kSuccess = toInt(ExitCode::Success);
 constexpr int kUnchanged = toInt(ExitCode::FailedChipUnchanged);

@@ -74,6 +74,22 @@ TEST(CliOptions, UsageErrors) {
     EXPECT_NE(usageError({"id", "--algorithm", "12x"}).find("1 to 255"), std::string::npos);
 }
 
+TEST(CliOptions, EmptyFileNamesAndValuedHelpAreUsageErrors) {
+    // An empty name would make digest take the chip instead of a file.
+    EXPECT_NE(usageError({"digest", ""}).find("empty name"), std::string::npos);
+    EXPECT_NE(usageError({"read", ""}).find("empty name"), std::string::npos);
+    EXPECT_NE(usageError({"id", "--help=yes"}).find("takes no value"), std::string::npos);
+    EXPECT_NE(usageError({"--version=2"}).find("takes no value"), std::string::npos);
+}
+
+TEST(CliOptions, UsageErrorsKnowWhetherJsonWasAsked) {
+    EXPECT_TRUE(parseCommandLine({"--json", "bogus"}).json);
+    EXPECT_TRUE(parseCommandLine({"read", "--json"}).json);
+    EXPECT_FALSE(parseCommandLine({"bogus"}).json);
+    // After "--" it is a file name.
+    EXPECT_FALSE(parseCommandLine({"read", "a", "--", "--json"}).json);
+}
+
 TEST(CliOptions, HelpWinsOverEverythingElse) {
     EXPECT_EQ(parsed({"read", "--help"}).command, CliCommand::Help);
     EXPECT_EQ(parsed({"write", "a", "b", "-h"}).command, CliCommand::Help);

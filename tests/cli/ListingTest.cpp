@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QStringList>
 
 #include "EngineListings.h"
 
@@ -42,6 +43,23 @@ TEST(EngineListings, FamiliesMarkTheCurrentOne) {
     EXPECT_TRUE(families[1].toObject()["current"].toBool());
     EXPECT_FALSE(families[3].toObject()["current"].toBool());
     EXPECT_EQ(families[0].toObject()["ports"].toArray(), (QJsonArray{"serial", "usb"}));
+}
+
+// Only ports the family can choose are listed: a parallel-port family is
+// not offered the serial ports the system list also holds.
+TEST(EngineListings, PortsOfTheFamilysKindsOnly) {
+    PortList ports;
+    ports.enumerate(kPortParallel, {{kPortParallel, "/dev/parport0", 0x378, {}},
+                                    {kPortSerial, "/dev/ttyS0", 0, {}}});
+    const auto labels = [](const QJsonArray& rows) {
+        QStringList texts;
+        for (const QJsonValue& row : rows) {
+            texts << row.toObject()["label"].toString();
+        }
+        return texts;
+    };
+    EXPECT_EQ(labels(portListing(ports, kPortParallel).json()), (QStringList{"LPT1", "SIM"}));
+    EXPECT_EQ(labels(portListing(ports, kPortSerial | kPortUsb).json()), QStringList{"COM1"});
 }
 
 TEST(EngineListings, ChipsShowEveryFieldOfTheirDescription) {

@@ -44,6 +44,18 @@ TEST(TerminalUserInterface, JsonModeCollectsBoxesInsteadOfPrinting) {
     EXPECT_EQ(terminal.ui.boxTexts(), std::vector<std::string>{"ID: 0000003C"});
 }
 
+// Standard output holds only the JSON document, but a problem outside the
+// operation (a driver that does not load) is still told on standard error.
+TEST(TerminalUserInterface, JsonModeKeepsResultsOffStandardOutputButReportsProblems) {
+    Terminal terminal({.collectBoxes = true});
+    terminal.ui.messageBox(DD_MB_OK, "Can't load driver:  x.so");
+    terminal.ui.setBoxesAreResults(true);
+    terminal.ui.messageBox(DD_MB_OK, "ID: 0000003C");
+    EXPECT_EQ(terminal.out.str(), "");
+    EXPECT_EQ(terminal.err.str(), "Can't load driver:  x.so\n");
+    EXPECT_EQ(terminal.ui.boxTexts().size(), 2u);
+}
+
 TEST(TerminalUserInterface, QuestionWithoutTerminalIsRefusedWithTheNegativeButton) {
     Terminal terminal({.canPrompt = false}, "OK\n");
     EXPECT_EQ(terminal.ui.messageBox(DD_MB_OKCANCEL, "Are you sure?"), DD_IDCANCEL);

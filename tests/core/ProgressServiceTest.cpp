@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "RecordingUserInterface.h"
 #include "core/ProgressService.h"
 
@@ -71,6 +73,19 @@ TEST_F(ProgressServiceTest, PercentDoesNotOverflowOnLargeImages) {
     block.size = 200u * 1024 * 1024;
     progress.progress(150 * 1024 * 1024, DD_PROGRESS_SET);
     EXPECT_EQ(ui.progressPercent, 75);
+}
+
+TEST_F(ProgressServiceTest, ATotalBeyondThePositionRangeStaysPositive) {
+    block.bits = 8;
+    block.size = 0xFFFFFFFFu;
+    progress.progress(0, DD_PROGRESS_OPEN);
+    EXPECT_EQ(progress.total(), INT32_MAX);
+    EXPECT_EQ(ui.progressTotal, INT32_MAX);
+    progress.progress(INT32_MAX / 2, DD_PROGRESS_SET);
+    EXPECT_EQ(ui.progressPercent, 49);
+    // The last position a module can give still ends the operation.
+    EXPECT_EQ(progress.progress(INT32_MAX, DD_PROGRESS_SET), 0u);
+    EXPECT_FALSE(progress.isOpen());
 }
 
 TEST_F(ProgressServiceTest, UnknownModesAndClosingWithoutWindowDoNothing) {

@@ -53,6 +53,20 @@ TEST(MessageBoxModel, MeasuresLinesAndTheLongestLine) {
     EXPECT_EQ(write.longestLine(), 16);  // carriage returns take no room
 }
 
+TEST(MessageBoxModel, AnEmptyLineCountsAsALine) {
+    // The module fault report: its blank second line needs its own row, or
+    // the port line falls out of the box.
+    const MessageBoxModel fault(0,
+                                "DMAIN ERROR\n\ndlldata.funcode = 0x02\ndlldata.subfcode = "
+                                "0x00\nport = 0x378");
+    EXPECT_EQ(fault.lines(), 5);
+    EXPECT_EQ(fault.longestLine(), 23);  // "dlldata.subfcode = 0x00"
+    EXPECT_EQ(fault.layout().text.bottom, 5 + 10 * 5);
+    EXPECT_EQ(MessageBoxModel(0, "a\n\n\nb").lines(), 4);
+    // A line feed that starts the text follows no character.
+    EXPECT_EQ(MessageBoxModel(0, "\nabc").lines(), 1);
+}
+
 TEST(MessageBoxModel, ShortAndEmptyTextsKeepTheMinimumWidth) {
     const MessageBoxModel shortText(0, "3 Errors");
     EXPECT_EQ(shortText.lines(), 1);

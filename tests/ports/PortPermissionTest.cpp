@@ -99,6 +99,13 @@ TEST_F(PortPermissionTest, TheSimulatedBoardNeedsNothing) {
     EXPECT_THAT(log, IsEmpty());
 }
 
+TEST_F(PortPermissionTest, AddressZeroIsNoPortAndIsNeitherProbedNorAskedFor) {
+    probeAnswers = {true};
+    PortPermission permission(fake());
+    EXPECT_EQ(permission.access(1, 0), 0);
+    EXPECT_THAT(log, IsEmpty());
+}
+
 TEST_F(PortPermissionTest, RangesBeyondTheLastPortAreNotAskedFor) {
     PortPermission permission(fake());
     (void)permission.access(1, 0xFFFD);

@@ -31,7 +31,7 @@ protected:
         slow.params.add("Tpw", 2000);  // the later line wins
         ChipDescription& chip = catalog.addChip();
         chip.params.add("Nnum", 7);
-        keys.setCurrentChip(catalog.chip(1));
+        keys.setCurrentChip(1);
         block.keys = table;
     }
 
@@ -55,7 +55,7 @@ TEST_F(AlgorithmKeysTest, ChipParameterBeforeAlgorithmBeforeDefault) {
     EXPECT_EQ(keys.ResolveKeyValue(table[1], *catalog.algorithm(1)), 100u);   // algorithm
     EXPECT_EQ(keys.ResolveKeyValue(table[1], *catalog.algorithm(2)), 2000u);  // newest line
     EXPECT_EQ(keys.ResolveKeyValue(table[3], *catalog.algorithm(2)), 3u);     // default
-    keys.setCurrentChip(nullptr);
+    keys.setCurrentChip(0);
     EXPECT_EQ(keys.ResolveKeyValue(table[2], *catalog.algorithm(1)), 25u);
 }
 

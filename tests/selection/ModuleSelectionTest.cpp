@@ -247,6 +247,22 @@ TEST_F(ModuleSelectionTest, EmptyDirectoryAppliesNoChip) {
     EXPECT_FALSE(std::filesystem::exists(moduleDir() / ".cfg"));
 }
 
+TEST_F(ModuleSelectionTest, AWindowWithoutModulesListsNoChipsOfTheModuleBefore) {
+    restore("alpha", "ONE");
+    std::filesystem::remove(moduleDir() / "alpha.so");
+    std::filesystem::remove(moduleDir() / "beta.so");
+    selection.openWindow();
+    EXPECT_TRUE(selection.moduleNames().empty());
+    EXPECT_TRUE(selection.chipNames().empty());
+    selection.chooseChipRow(2);
+    EXPECT_TRUE(selection.chipInfoLines().empty());
+    // OK applies no chip.
+    selection.accept();
+    EXPECT_EQ(selection.appliedChip(), nullptr);
+    EXPECT_EQ(block.size, 0u);
+    EXPECT_EQ(selection.savedChip(), "");
+}
+
 TEST_F(ModuleSelectionTest, ModuleThatVanishesOrLacksTheEntryIsReported) {
     restore("alpha", "ONE");
     selection.openWindow();
@@ -271,6 +287,26 @@ TEST_F(ModuleSelectionTest, ReleasingTheModuleLeavesNoReferenceIntoIt) {
     EXPECT_EQ(block.hmodule, nullptr);
     EXPECT_EQ(block.keys, nullptr);
     EXPECT_EQ(block.about, nullptr);
+}
+
+TEST_F(ModuleSelectionTest, ACatalogueClearedUnderneathLeavesNoCurrentChip) {
+    restore("alpha", "WIDE");
+    // The program clears the catalogue when the family changes and at exit,
+    // without going through the selection.
+    catalog.clear();
+
+    selection.applyChip();
+    EXPECT_EQ(selection.appliedChip(), nullptr);
+    EXPECT_EQ(block.size, 0u);
+    EXPECT_STREQ(block.mfr, "Unknown");
+    EXPECT_EQ(ui.pane(Pane::Size), "size: 0 x8");
+    // With neither chip nor algorithm definitions left the keys take their
+    // defaults.
+    block.wralg = 1;
+    selection.algorithmKeys().SetDefAlg();
+    selection.algorithmKeys().ApplyAlgorithm();
+    EXPECT_EQ(block.keys[kTpw].value, 100u);
+    EXPECT_EQ(block.keys[kMode].value, 5u);
 }
 
 // The shipped modules, in the build tree's module directory.
