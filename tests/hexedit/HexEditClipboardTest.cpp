@@ -187,5 +187,25 @@ TEST_F(HexEditClipboard, RightClickOutsideTheSelectionMovesTheCaret) {
     EXPECT_TRUE(editor->isHighDigit());
 }
 
+TEST_F(HexEditClipboard, MenuKeyOpensAtTheTopLeftKeepingCaretAndSelection) {
+    editor->SetSelection(40, 43, false, true);
+    editor->SetCaret(50, false);
+    QPoint shownAt;
+    QTimer::singleShot(0, [&shownAt] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            shownAt = popup->pos();
+            popup->close();
+        }
+    });
+    const QPoint somewhere(300, 200);
+    QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, somewhere,
+                                   editor->mapToGlobal(somewhere));
+    QApplication::sendEvent(editor.get(), &fromKeyboard);
+    EXPECT_EQ(shownAt, editor->viewport()->mapToGlobal(QPoint(5, 5)));
+    EXPECT_EQ(selection(), (ByteRange{40, 43}));
+    EXPECT_EQ(editor->caret(), 50u);
+    EXPECT_FALSE(editor->isHighDigit());
+}
+
 }  // namespace
 }  // namespace veldrix::test

@@ -130,6 +130,48 @@ TEST_F(HexEditPaint, HighlightIsFilledAndOutlined) {
     EXPECT_GT(count(image, first, kWhite), 0);  // highlight text colour
 }
 
+TEST_F(HexEditPaint, HeaderRowAndAsciiColumnUseTheirOwnColours) {
+    constexpr Colorref kAddressText = 0x808080;
+    // The caret's address is drawn darker: (0x808080 >> 1) + 0x202020.
+    constexpr Colorref kCaretAddressText = 0x606060;
+    editor->SetAddressColors(kPurple, kAddressText, false);
+    editor->SetAsciiColors(kYellow, kBlue, false);
+    editor->SetCaret(kLast, false);
+    editor->SetSelection(0x40, 0x43, false, false);
+    editor->SetMarks(0x40, 4, true, false);
+    // Without anti-aliasing every text pixel has exactly its colour.
+    QFont font = editor->GetFont();
+    font.setStyleStrategy(QFont::NoAntialias);
+    ASSERT_TRUE(editor->SetFont(font, true));
+    const QImage image = shot();
+    const HexLayout& layout = editor->hexLayout();
+    const HexGeometry geometry(layout, editor->topRow(), editor->hScroll());
+    const int headerTop = layout.clientRect.top();
+    auto band = [&](int x, int width, int top) {
+        return QRect(geometry.columnLeft(x), top, width, layout.rowHeight);
+    };
+    const QRect addressHeader = band(layout.addressX, layout.addressWidth - 5, headerTop);
+    const QRect addressRow = band(layout.addressX, layout.addressWidth - 5, geometry.rowTop(1));
+    const QRect hexHeader = band(layout.hexX, layout.hexWidth - 5, headerTop);
+    const QRect asciiHeader = band(layout.asciiX, layout.asciiWidth, headerTop);
+    // Bytes 0x40 to 0x4F: "@ABCDEFGHIJKLMNO".
+    const QRect asciiRow = band(layout.asciiX, layout.asciiWidth, geometry.rowTop(5));
+
+    EXPECT_GT(count(image, addressHeader, kCaretAddressText), 0);
+    EXPECT_EQ(count(image, addressHeader, kAddressText), 0);
+    EXPECT_GT(count(image, addressRow, kAddressText), 0);
+    EXPECT_EQ(count(image, addressRow, kCaretAddressText), 0);
+    for (const QRect& header : {hexHeader, asciiHeader}) {
+        EXPECT_GT(count(image, header, kAddressText), 0);
+        EXPECT_GT(count(image, header, kPurple), 0);
+    }
+    // The ASCII column shows neither selection nor marks.
+    EXPECT_GT(count(image, asciiRow, kBlue), 0);
+    EXPECT_GT(count(image, asciiRow, kYellow), 0);
+    EXPECT_EQ(count(image, asciiRow, kGreen), 0);
+    EXPECT_EQ(count(image, asciiRow, kRed), 0);
+}
+
 TEST_F(HexEditPaint, NothingButTheBackgroundWithoutData) {
     editor->SetBackgroundColor(kGrey, false);
     editor->SetDataPtr(nullptr, 0, true);
