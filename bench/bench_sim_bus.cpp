@@ -65,6 +65,16 @@ BoundParlink& parlink() {
     return bound;
 }
 
+// The words a module sends before it reads the chip: the opening latch
+// words, the voltages (tenths of a volt) and the chip powered.
+void powerChipForRead(BoundParlink& driver) {
+    for (std::uint32_t word : {0x8780u, 0x8600u, 0x8582u}) {
+        driver.bdport(word);
+    }
+    driver.voltage(50, 125, 140);
+    driver.bdport(0x0F80);
+}
+
 // Latch writes that the cache cannot skip: the address latch alternates.
 void BM_LatchWrite(benchmark::State& state) {
     BoundParlink& driver = parlink();
@@ -87,11 +97,7 @@ void BM_DataLineRead(benchmark::State& state) {
         state.SkipWithError(driver.why().c_str());
         return;
     }
-    for (std::uint32_t word : {0x8780u, 0x8600u, 0x8582u}) {
-        driver.bdport(word);
-    }
-    driver.voltage(50, 125, 140);
-    driver.bdport(0x0F80);
+    powerChipForRead(driver);
     driver.bdport(0x0B88);
     for (auto _ : state) {
         benchmark::DoNotOptimize(driver.bdport(0x0E00));
@@ -109,11 +115,7 @@ void BM_EepromByteRead(benchmark::State& state) {
         state.SkipWithError(driver.why().c_str());
         return;
     }
-    for (std::uint32_t word : {0x8780u, 0x8600u, 0x8582u}) {
-        driver.bdport(word);
-    }
-    driver.voltage(50, 125, 140);
-    driver.bdport(0x0F80);
+    powerChipForRead(driver);
     std::uint32_t address = 0;
     for (auto _ : state) {
         driver.bdport(0x0900 | (address & 0xFF));

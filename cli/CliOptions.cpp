@@ -14,6 +14,9 @@ struct CommandSpec {
     CliCommand command;
     const char* word;
     enum { NoFile, FileRequired, FileOptional } file;
+    // What the command's function code does to the chip; digest counts as
+    // no chip command since it reads the chip only when given no file.
+    enum { NoChip, ReadsChip, ChangesChip } chip = NoChip;
 };
 
 constexpr std::array kCommands = {
@@ -24,22 +27,31 @@ constexpr std::array kCommands = {
     CommandSpec{CliCommand::Modules, "modules", CommandSpec::NoFile},
     CommandSpec{CliCommand::Chips, "chips", CommandSpec::NoFile},
     CommandSpec{CliCommand::Keys, "keys", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Read, "read", CommandSpec::FileRequired},
-    CommandSpec{CliCommand::Write, "write", CommandSpec::FileRequired},
-    CommandSpec{CliCommand::Compare, "compare", CommandSpec::FileRequired},
-    CommandSpec{CliCommand::Blank, "blank", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Erase, "erase", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Id, "id", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Test, "test", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Lock, "lock", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Unlock, "unlock", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Config, "config", CommandSpec::NoFile},
+    CommandSpec{CliCommand::Read, "read", CommandSpec::FileRequired, CommandSpec::ReadsChip},
+    CommandSpec{CliCommand::Write, "write", CommandSpec::FileRequired, CommandSpec::ChangesChip},
+    CommandSpec{CliCommand::Compare, "compare", CommandSpec::FileRequired, CommandSpec::ReadsChip},
+    CommandSpec{CliCommand::Blank, "blank", CommandSpec::NoFile, CommandSpec::ReadsChip},
+    CommandSpec{CliCommand::Erase, "erase", CommandSpec::NoFile, CommandSpec::ChangesChip},
+    CommandSpec{CliCommand::Id, "id", CommandSpec::NoFile, CommandSpec::ReadsChip},
+    CommandSpec{CliCommand::Test, "test", CommandSpec::NoFile, CommandSpec::ReadsChip},
+    CommandSpec{CliCommand::Lock, "lock", CommandSpec::NoFile, CommandSpec::ChangesChip},
+    CommandSpec{CliCommand::Unlock, "unlock", CommandSpec::NoFile, CommandSpec::ChangesChip},
+    CommandSpec{CliCommand::Config, "config", CommandSpec::NoFile, CommandSpec::ChangesChip},
     CommandSpec{CliCommand::Digest, "digest", CommandSpec::FileOptional},
 };
 
 const CommandSpec* findCommand(std::string_view word) {
     for (const auto& spec : kCommands) {
         if (word == spec.word) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
+const CommandSpec* findCommand(CliCommand command) noexcept {
+    for (const auto& spec : kCommands) {
+        if (spec.command == command) {
             return &spec;
         }
     }
@@ -275,30 +287,18 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 const char* commandWord(CliCommand command) noexcept {
-    for (const auto& spec : kCommands) {
-        if (spec.command == command) {
-            return spec.word;
-        }
-    }
-    return "";
+    const CommandSpec* spec = findCommand(command);
+    return spec != nullptr ? spec->word : "";
 }
 
 bool isDeviceOperation(CliCommand command) noexcept {
-    switch (command) {
-        case CliCommand::Read:
-        case CliCommand::Write:
-        case CliCommand::Compare:
-        case CliCommand::Blank:
-        case CliCommand::Erase:
-        case CliCommand::Id:
-        case CliCommand::Test:
-        case CliCommand::Lock:
-        case CliCommand::Unlock:
-        case CliCommand::Config:
-            return true;
-        default:
-            return false;
-    }
+    const CommandSpec* spec = findCommand(command);
+    return spec != nullptr && spec->chip != CommandSpec::NoChip;
+}
+
+bool changesChip(CliCommand command) noexcept {
+    const CommandSpec* spec = findCommand(command);
+    return spec != nullptr && spec->chip == CommandSpec::ChangesChip;
 }
 
 std::optional<unsigned> parseFamily(const std::string& text) {

@@ -79,6 +79,9 @@ struct ParsedCommandLine {
 // True for the commands that send a function code to the chip module.
 [[nodiscard]] bool isDeviceOperation(CliCommand command) noexcept;
 
+// True for the operations that change the chip's cells or state.
+[[nodiscard]] bool changesChip(CliCommand command) noexcept;
+
 // A family given as index 0 to 3, directory name or display name (any case).
 [[nodiscard]] std::optional<unsigned> parseFamily(const std::string& text);
 

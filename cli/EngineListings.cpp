@@ -32,11 +32,13 @@ std::string hex(unsigned value, int digits) {
     return buffer;
 }
 
-}  // namespace
-
+// Tenths of a volt as volts, exact to the tenth: 125 -> "12.5" (the status
+// pane's text rounds the fraction to .5).
 std::string voltsText(unsigned tenths) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
+
+}  // namespace
 
 Listing familyListing(unsigned current) {
     Listing listing({"index", "title", "dir", "entry", "ports", "current"});

@@ -34,7 +34,4 @@ namespace veldrix::cli {
 // A key's name from its row label ("Tpw (D)" -> "Tpw").
 [[nodiscard]] std::string keyNameOf(const AdvancedOptionRow& row);
 
-// Tenths of a volt as volts: 125 -> "12.5".
-[[nodiscard]] std::string voltsText(unsigned tenths);
-
 }  // namespace veldrix::cli

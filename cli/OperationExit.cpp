@@ -2,19 +2,6 @@
 
 namespace veldrix::cli {
 
-bool changesChip(CliCommand command) noexcept {
-    switch (command) {
-        case CliCommand::Write:
-        case CliCommand::Erase:
-        case CliCommand::Lock:
-        case CliCommand::Unlock:
-        case CliCommand::Config:
-            return true;
-        default:
-            return false;
-    }
-}
-
 ExitCode exitCodeFor(CliCommand command, const OperationResult& result) noexcept {
     if (!result.sent) {
         return ExitCode::NotConfirmed;

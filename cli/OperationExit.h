@@ -15,9 +15,6 @@ struct OperationResult {
     bool moduleFault = false;   // the module faulted (the guarded call yields 0 then)
 };
 
-// True for the operations that change the chip's cells or state.
-[[nodiscard]] bool changesChip(CliCommand command) noexcept;
-
 // Success only when the module was called and reported success; a fault
 // inside the module never counts as success, whatever the call yielded.
 [[nodiscard]] ExitCode exitCodeFor(CliCommand command, const OperationResult& result) noexcept;

@@ -184,7 +184,6 @@ void Application::shutDown() {
     driver_.unbind();
     documentName_.clear();
     buffer_.release();
-    catalog_.clear();
     fullCleanup();
 }
 

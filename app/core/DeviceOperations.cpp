@@ -1,6 +1,7 @@
 #include "core/DeviceOperations.h"
 
 #include "buffer/DataBuffer.h"
+#include "catalog/CallBlockStatus.h"
 #include "core/TextFormat.h"
 
 namespace veldrix {
@@ -189,11 +190,7 @@ void DeviceOperations::pane(const char* text) {
 // Through the call block's status callback, so operation results share the
 // pending slot with the messages modules give.
 void DeviceOperations::status(const std::string& text) {
-    if (block_.status != nullptr) {
-        block_.status("%s", text.c_str());
-    } else {
-        ui_.showStatusMessage(text);
-    }
+    postStatus(block_, ui_, text);
 }
 
 // The module may have changed what the chip shows (a locked device reads

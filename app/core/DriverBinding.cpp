@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "catalog/CallBlockStatus.h"
 #include "core/TextFormat.h"
 #include "platform/FaultGuard.h"
 #include "platform/IoPermission.h"
@@ -99,7 +100,7 @@ bool DriverBinding::bind(const std::string& path, HardwareFamily& family, std::u
 void DriverBinding::runGuardedInit() {
     InitCall call{init_, 0};
     if (platform::runGuarded(&invokeInit, &call) != platform::FaultKind::None) {
-        showStatus("init ERR");
+        postStatus(block_, ui_, "init ERR");
     }
     // A board that fails its presence test is not a binding failure: the
     // user may still choose another port, the simulated board among them.
@@ -142,17 +143,9 @@ std::uint16_t DriverBinding::selectPort(std::string_view label, HardwareFamily& 
             kStatusTextCapacity, "No access to %s (%s): needs group %s or CAP_SYS_RAWIO",
             chosen.label.c_str(), chosen.name.c_str(),
             chosen.kind == kPortParallel ? "lp" : "dialout");
-        showStatus(text.c_str());
+        postStatus(block_, ui_, text);
     }
     return address;
-}
-
-void DriverBinding::showStatus(const char* text) {
-    if (block_.status != nullptr) {
-        block_.status("%s", text);
-    } else {
-        ui_.showStatusMessage(text);
-    }
 }
 
 }  // namespace veldrix

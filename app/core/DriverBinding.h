@@ -70,7 +70,6 @@ public:
 
 private:
     void runGuardedInit();
-    void showStatus(const char* text);
 
     dlldata& block_;
     UserInterface& ui_;

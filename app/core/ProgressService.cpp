@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "catalog/ChipTexts.h"
+
 namespace veldrix {
 
 std::uint32_t ProgressService::progress(std::int32_t position, std::uint32_t mode) {
@@ -27,11 +29,10 @@ void ProgressService::open() {
     if (block_.bits < 8) {
         block_.bits = 8;
     }
-    const std::uint32_t bytesPerWord = (block_.bits + 7u) / 8u;
     // Positions are 32-bit signed, so a total beyond them is cut to the
     // largest one instead of turning negative.
     total_ = static_cast<std::int32_t>(std::min<std::uint32_t>(
-        block_.size / bytesPerWord, std::numeric_limits<std::int32_t>::max()));
+        chipWordCount(block_.size, block_.bits), std::numeric_limits<std::int32_t>::max()));
     open_ = true;
     cancelled_ = false;
     ui_.openProgressWindow(total_);

@@ -12,13 +12,13 @@ namespace veldrix {
 inline constexpr std::size_t kStatusTextCapacity = 100;
 inline constexpr std::size_t kMessageTextCapacity = 512;
 
-// Formats into a buffer of `capacity` bytes and returns what fits (at most
-// capacity - 1 bytes, whole UTF-8 characters). A null format gives an empty
-// text.
 // Shortens `text` to at most `maxBytes` bytes without splitting a UTF-8
 // character (translated texts and file names are UTF-8).
 void cutToFit(std::string& text, std::size_t maxBytes);
 
+// Formats into a buffer of `capacity` bytes and returns what fits (at most
+// capacity - 1 bytes, whole UTF-8 characters). A null format gives an empty
+// text.
 std::string formatLimitedV(std::size_t capacity, const char* format, va_list args);
 std::string formatLimited(std::size_t capacity, const char* format, ...)
     __attribute__((format(printf, 2, 3)));

@@ -122,7 +122,8 @@ bool CHexEditBase::IsMarked(std::uint32_t index) const noexcept {
     return marks_.isMarked(index);
 }
 
-bool CHexEditBase::storeRange(ByteRange& range, std::uint32_t start, std::uint32_t end) {
+void CHexEditBase::storeRange(ByteRange& range, std::uint32_t start, std::uint32_t end,
+                              bool makeVisible, bool redraw) {
     auto clampEnd = [this](std::uint32_t index) {
         return index != kNoIndex && index >= length_ ? length_ - 1 : index;
     };
@@ -132,44 +133,38 @@ bool CHexEditBase::storeRange(ByteRange& range, std::uint32_t start, std::uint32
         wanted = ByteRange::ordered(wanted.start, wanted.end);
     }
     if (wanted == range) {
-        return false;
+        return;
     }
     range = wanted;
-    return true;
+    if (makeVisible && range.isSet()) {
+        MakeVisible(range.start, range.end, false);
+    }
+    repaint(redraw);
+}
+
+bool CHexEditBase::readRange(const ByteRange& range, std::uint32_t& start,
+                             std::uint32_t& end) noexcept {
+    start = range.isSet() ? range.start : kNoIndex;
+    end = range.isSet() ? range.end : kNoIndex;
+    return range.isSet();
 }
 
 void CHexEditBase::SetSelection(std::uint32_t start, std::uint32_t end, bool makeVisible,
                                 bool redraw) {
-    if (!storeRange(selection_, start, end)) {
-        return;
-    }
-    if (makeVisible && selection_.isSet()) {
-        MakeVisible(selection_.start, selection_.end, false);
-    }
-    repaint(redraw);
+    storeRange(selection_, start, end, makeVisible, redraw);
 }
 
 bool CHexEditBase::GetSelection(std::uint32_t& start, std::uint32_t& end) const noexcept {
-    start = selection_.isSet() ? selection_.start : kNoIndex;
-    end = selection_.isSet() ? selection_.end : kNoIndex;
-    return selection_.isSet();
+    return readRange(selection_, start, end);
 }
 
 void CHexEditBase::SetHighlight(std::uint32_t start, std::uint32_t end, bool makeVisible,
                                 bool redraw) {
-    if (!storeRange(highlight_, start, end)) {
-        return;
-    }
-    if (makeVisible && highlight_.isSet()) {
-        MakeVisible(highlight_.start, highlight_.end, false);
-    }
-    repaint(redraw);
+    storeRange(highlight_, start, end, makeVisible, redraw);
 }
 
 bool CHexEditBase::GetHighlight(std::uint32_t& start, std::uint32_t& end) const noexcept {
-    start = highlight_.isSet() ? highlight_.start : kNoIndex;
-    end = highlight_.isSet() ? highlight_.end : kNoIndex;
-    return highlight_.isSet();
+    return readRange(highlight_, start, end);
 }
 
 void CHexEditBase::SelectAll() {

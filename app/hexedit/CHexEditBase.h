@@ -182,7 +182,11 @@ private:
     void layoutChanged(bool redraw);
     void repaint(bool redraw);
     // Stores a selection or highlight range the way SetSelection describes.
-    bool storeRange(ByteRange& range, std::uint32_t start, std::uint32_t end);
+    void storeRange(ByteRange& range, std::uint32_t start, std::uint32_t end, bool makeVisible,
+                    bool redraw);
+    // Reads a range the way GetSelection describes.
+    static bool readRange(const ByteRange& range, std::uint32_t& start,
+                          std::uint32_t& end) noexcept;
     void scheduleScrollBarUpdate();
     void updateScrollBars();
     void syncScrollBar(QScrollBar& bar, const std::function<void(QScrollBar&)>& change);

@@ -1,38 +1,25 @@
 // holtan: the driver whose bus words address the port registers directly.
 
-#include "common/BoardPort.h"
-#include "common/CBoundary.h"
 #include "common/DriverExports.h"
 #include "common/PresenceTest.h"
+#include "common/ProtocolExports.h"
 #include "holtan/HoltanProtocol.h"
 
-namespace {
-
-veldrix::drivers::HoltanProtocol& protocol() {
-    static veldrix::drivers::HoltanProtocol instance;
-    return instance;
-}
-
-}  // namespace
-
-using veldrix::drivers::answerOr;
-using veldrix::drivers::boardPort;
+using veldrix::drivers::HoltanProtocol;
 
 std::uint16_t portadr = 0x378;
 std::uint8_t ecr = 0x35;
 const veldrix::drivers::PortEntry* pPorts = veldrix::drivers::kLptPorts;
 
 std::uint32_t init(void) noexcept {
-    return answerOr(veldrix::drivers::kInitFailed,
-                    [] { return protocol().init(boardPort(portadr), ecr); });
+    return veldrix::drivers::forwardInit<HoltanProtocol>(veldrix::drivers::kInitFailed, portadr,
+                                                         ecr);
 }
 
 std::uint8_t bdport(std::uint32_t word) noexcept {
-    return answerOr<std::uint8_t>(0xFF,
-                                  [word] { return protocol().bdport(boardPort(portadr), word); });
+    return veldrix::drivers::forwardBdport<HoltanProtocol>(portadr, word);
 }
 
 std::uint32_t voltage(std::int32_t vcc, std::int32_t vpp, std::int32_t vid) noexcept {
-    return answerOr<std::uint32_t>(
-        0, [=] { return protocol().voltage(boardPort(portadr), vcc, vpp, vid); });
+    return veldrix::drivers::forwardVoltage<HoltanProtocol>(portadr, vcc, vpp, vid);
 }

@@ -1,18 +1,16 @@
 // serlink: the parallel-port board's protocol on the first serial port's
 // addresses. It has no extended control register step and no `ecr` export.
 
-#include "common/BoardPort.h"
-#include "common/CBoundary.h"
+#include <optional>
+
 #include "common/DriverExports.h"
 #include "common/PresenceTest.h"
+#include "common/ProtocolExports.h"
 #include "parlink/ParlinkProtocol.h"
 
 namespace {
 
-veldrix::drivers::ParlinkProtocol& protocol() {
-    static veldrix::drivers::ParlinkProtocol instance;
-    return instance;
-}
+using veldrix::drivers::ParlinkProtocol;
 
 constexpr std::uint32_t kInitBroken = veldrix::drivers::kInitFailed | 0xFF;
 
@@ -22,22 +20,18 @@ constexpr veldrix::drivers::PortEntry kComPorts[] = {
 
 }  // namespace
 
-using veldrix::drivers::answerOr;
-using veldrix::drivers::boardPort;
-
 std::uint16_t portadr = 0x3F8;
 const veldrix::drivers::PortEntry* pPorts = kComPorts;
 
 std::uint32_t init(void) noexcept {
-    return answerOr(kInitBroken, [] { return protocol().init(boardPort(portadr), std::nullopt); });
+    return veldrix::drivers::forwardInit<ParlinkProtocol>(kInitBroken, portadr,
+                                                          std::optional<std::uint8_t>{});
 }
 
 std::uint8_t bdport(std::uint32_t word) noexcept {
-    return answerOr<std::uint8_t>(0xFF,
-                                  [word] { return protocol().bdport(boardPort(portadr), word); });
+    return veldrix::drivers::forwardBdport<ParlinkProtocol>(portadr, word);
 }
 
 std::uint32_t voltage(std::int32_t vcc, std::int32_t vpp, std::int32_t vid) noexcept {
-    return answerOr<std::uint32_t>(
-        0, [=] { return protocol().voltage(boardPort(portadr), vcc, vpp, vid); });
+    return veldrix::drivers::forwardVoltage<ParlinkProtocol>(portadr, vcc, vpp, vid);
 }

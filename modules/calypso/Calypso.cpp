@@ -12,6 +12,7 @@
 #include "FunctionCode.h"
 #include "ModuleEntry.h"
 #include "ModuleExport.h"
+#include "ModuleIdentity.h"
 
 namespace veldrix::calypso {
 namespace {
@@ -25,11 +26,7 @@ constexpr const char* kAbout =
 RowIndex gRow = kNoRow;
 
 std::int32_t identify(dlldata& block) {
-    block.blank = 0xFF;
-    block.about = kAbout;
-    block.version = kInterfaceVersion;
-    block.keys = gCalypsoKeys;
-    return kDone;
+    return describeModule(block, kAbout, kInterfaceVersion, gCalypsoKeys);
 }
 
 std::int32_t selectChip(dlldata& block) {

@@ -8,6 +8,7 @@
 #include "FunctionCode.h"
 #include "ModuleEntry.h"
 #include "ModuleExport.h"
+#include "ModuleIdentity.h"
 #include "MultiplexedProgrammer.h"
 #include "MultiplexedScanner.h"
 #include "ThaliaKeys.h"
@@ -23,11 +24,7 @@ constexpr const char* kAbout =
     "thalia - 20-pin multiplexed-bus EPROMs, the VELDRIX team, built " __DATE__;
 
 std::int32_t identify(dlldata& block) {
-    block.blank = 0xFF;
-    block.about = kAbout;
-    block.version = kInterfaceVersion;
-    block.keys = gThaliaKeys;
-    return kDone;
+    return describeModule(block, kAbout, kInterfaceVersion, gThaliaKeys);
 }
 
 std::int32_t selectChip(dlldata& block) {

@@ -9,6 +9,7 @@
 #include "MicrowireOperations.h"
 #include "ModuleEntry.h"
 #include "ModuleExport.h"
+#include "ModuleIdentity.h"
 
 namespace veldrix::urania {
 namespace {
@@ -36,11 +37,7 @@ RowIndex gRow = kNoRow;
 std::int32_t identify(dlldata& block) {
     gBlock = &block;
     enableFunctions(block, {kSelectChip, kRead, kCompare, kWrite});
-    block.blank = 0xFF;
-    block.about = kAbout;
-    block.version = kInterfaceVersion;
-    block.keys = gKeys;
-    return kDone;
+    return describeModule(block, kAbout, kInterfaceVersion, gKeys);
 }
 
 std::int32_t selectChip(dlldata& block) {

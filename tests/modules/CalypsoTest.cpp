@@ -10,16 +10,14 @@
 #include <vector>
 
 #include "BoardMirror.h"
-#include "RecordingCallBlock.h"
-#include "ShippedModule.h"
+#include "IdentifiedModuleTest.h"
 
 namespace {
 
 using testing::ElementsAre;
 using veldrix::test::BoardMirror;
-using veldrix::test::ChipModule;
+using veldrix::test::IdentifiedModuleTest;
 using veldrix::test::RecordingCallBlock;
-using veldrix::test::shippedModule;
 using Kind = RecordingCallBlock::Kind;
 
 std::vector<std::uint8_t> randomBytes(std::size_t n, unsigned seed) {
@@ -35,12 +33,12 @@ std::size_t countOf(const std::vector<std::uint32_t>& values, std::uint32_t v) {
     return static_cast<std::size_t>(std::count(values.begin(), values.end(), v));
 }
 
-class CalypsoTest : public testing::Test {
+class CalypsoTest : public IdentifiedModuleTest {
 protected:
+    CalypsoTest() : IdentifiedModuleTest("calypso") {}
+
     void SetUp() override {
-        ASSERT_TRUE(module.loaded()) << module.loadError();
-        module.restoreInitialValues();
-        ASSERT_EQ(module.identify(host.block), 0);
+        IdentifiedModuleTest::SetUp();
         host.block.vcc = 50;
         host.block.vpp = 120;
         host.block.vid = 120;
@@ -69,8 +67,6 @@ protected:
         host.stopAt = [](std::int32_t position) { return position == 0; };
     }
 
-    ChipModule& module = shippedModule("calypso");
-    RecordingCallBlock host;
     BoardMirror mirror;
     std::vector<std::uint8_t> chip;
     std::function<std::uint8_t(const BoardMirror&)> readHook;

@@ -10,24 +10,22 @@
 #include <vector>
 
 #include "BoardMirror.h"
-#include "RecordingCallBlock.h"
-#include "ShippedModule.h"
+#include "IdentifiedModuleTest.h"
 
 namespace {
 
 using testing::ElementsAre;
 using veldrix::test::BoardMirror;
-using veldrix::test::ChipModule;
+using veldrix::test::IdentifiedModuleTest;
 using veldrix::test::RecordingCallBlock;
-using veldrix::test::shippedModule;
 using Kind = RecordingCallBlock::Kind;
 
-class ThaliaTest : public testing::Test {
+class ThaliaTest : public IdentifiedModuleTest {
 protected:
+    ThaliaTest() : IdentifiedModuleTest("thalia") {}
+
     void SetUp() override {
-        ASSERT_TRUE(module.loaded()) << module.loadError();
-        module.restoreInitialValues();
-        ASSERT_EQ(module.identify(host.block), 0);
+        IdentifiedModuleTest::SetUp();
         host.block.vcc = 50;
         host.block.vpp = 125;
         host.block.vid = 140;
@@ -52,8 +50,6 @@ protected:
         host.clearEvents();
     }
 
-    ChipModule& module = shippedModule("thalia");
-    RecordingCallBlock host;
     BoardMirror mirror;
     std::vector<std::uint8_t> chip;
     std::function<std::uint8_t(const BoardMirror&)> readHook;

@@ -8,16 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "RecordingCallBlock.h"
-#include "ShippedModule.h"
+#include "IdentifiedModuleTest.h"
 
 namespace {
 
 using testing::Each;
 using testing::ElementsAre;
-using veldrix::test::ChipModule;
+using veldrix::test::IdentifiedModuleTest;
 using veldrix::test::RecordingCallBlock;
-using veldrix::test::shippedModule;
 
 // One chip-select frame: DI at each rising SK edge that clocks a command bit
 // in, and the number of DO samples.
@@ -88,12 +86,12 @@ struct WordImageChip {
     }
 };
 
-class UraniaTest : public testing::Test {
+class UraniaTest : public IdentifiedModuleTest {
 protected:
+    UraniaTest() : IdentifiedModuleTest("urania") {}
+
     void SetUp() override {
-        ASSERT_TRUE(module.loaded()) << module.loadError();
-        module.restoreInitialValues();
-        ASSERT_EQ(module.identify(host.block), 0);
+        IdentifiedModuleTest::SetUp();
         host.block.vcc = 50;
     }
 
@@ -102,9 +100,6 @@ protected:
         host.buffer.assign(size, 0xFF);
         host.clearEvents();
     }
-
-    ChipModule& module = shippedModule("urania");
-    RecordingCallBlock host;
 };
 
 TEST_F(UraniaTest, ReadPowersUpThenClocksReadCommandsForEveryWord) {
