@@ -58,12 +58,29 @@ typedef int32_t (*dd_entry_fn)(struct dlldata* block);
 #define DD_PROGRESS_CLOSE 1u
 #define DD_PROGRESS_SET 2u
 
+/* Function codes the program puts into funcode; funcs[code] is nonzero when
+ * the module implements the code. Codes 0 and 1 are always called. */
+#define DD_FN_IDENTIFY 0u
+#define DD_FN_SELECT 1u
+#define DD_FN_READ 2u
+#define DD_FN_COMPARE 3u
+#define DD_FN_BLANK_CHECK 4u
+#define DD_FN_WRITE 5u
+#define DD_FN_ERASE 7u
+#define DD_FN_READ_ID 8u
+#define DD_FN_TEST 9u
+#define DD_FN_LOCK 10u
+#define DD_FN_UNLOCK 11u
+#define DD_FN_CONFIGURATION 12u
+
 /* Module result codes. */
 #define DD_OK 0
 #define DD_NO_MATCHING_CHIP 0x102
 #define DD_NOT_IMPLEMENTED 0x103
 #define DD_VERIFY_FAILED 0x105
 #define DD_BLANK_FAILED 0x10D
+/* A Read reports only these bits of its result as an error. */
+#define DD_READ_RESULT_MASK 0xFFu
 
 /* Message box styles (low four bits) and button identifiers. */
 #define DD_MB_OK 0u
