@@ -150,11 +150,11 @@ void readWholeChip(benchmark::State& state, const char* module, int kind, std::u
         return;
     }
     dlldata block = makeBlock();
-    block.funcode = 0;
+    block.funcode = DD_FN_IDENTIFY;
     dmain(&block);
     block.size = size;
-    block.funcode = 1;
-    if (dmain(&block) != 0) {
+    block.funcode = DD_FN_SELECT;
+    if (dmain(&block) != DD_OK) {
         state.SkipWithError("the module refused the chip size");
         return;
     }
@@ -162,7 +162,7 @@ void readWholeChip(benchmark::State& state, const char* module, int kind, std::u
     host.busWords = 0;
     host.waitedMicroseconds = 0;
     for (auto _ : state) {
-        block.funcode = 2;
+        block.funcode = DD_FN_READ;
         benchmark::DoNotOptimize(dmain(&block));
     }
     const auto reads = static_cast<double>(state.iterations());

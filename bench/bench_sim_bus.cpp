@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "../sim/vxsim.h"
 #include "dlldata.h"
 #include "platform/DynamicLibrary.h"
+#include "vxsim.h"
 
 namespace {
 

@@ -23,28 +23,29 @@ bool EepromChip::powered(const BoardLines& lines) const noexcept {
 
 std::uint32_t EepromChip::address(const BoardLines& lines) const noexcept {
     const std::uint32_t wide =
-        static_cast<std::uint32_t>(lines[kControlLatch] & kHighAddressLines) << 16 |
-        static_cast<std::uint32_t>(lines[kAddressHighLatch]) << 8 | lines[kAddressLowLatch];
+        static_cast<std::uint32_t>(lines[board::kControlLatch] & board::kHighAddressLines) << 16 |
+        static_cast<std::uint32_t>(lines[board::kAddressHighLatch]) << 8 |
+        lines[board::kAddressLowLatch];
     return memory().wrap(wide);
 }
 
 bool EepromChip::vppOnOutputEnable(const BoardLines& lines) const noexcept {
-    return pinout_.vppSwitch == kVppToPin24 && lines.vppAt(kVppToPin24) > 0;
+    return pinout_.vppSwitch == board::kVppToPin24 && lines.vppAt(board::kVppToPin24) > 0;
 }
 
 bool EepromChip::outputsEnabled(const BoardLines& lines) const noexcept {
-    const std::uint8_t control = lines[kControlLatch];
-    return (control & kChipEnableLine) == 0 && (control & kOutputEnableLine) == 0 &&
+    const std::uint8_t control = lines[board::kControlLatch];
+    return (control & board::kChipEnableLine) == 0 && (control & board::kOutputEnableLine) == 0 &&
            !vppOnOutputEnable(lines);
 }
 
 PulseKind EepromChip::pulseCalledFor(const BoardLines& lines) const noexcept {
-    const std::uint8_t control = lines[kControlLatch];
-    if (!powered(lines) || (control & kChipEnableLine) != 0) {
+    const std::uint8_t control = lines[board::kControlLatch];
+    if (!powered(lines) || (control & board::kChipEnableLine) != 0) {
         return PulseKind::None;
     }
     const std::uint16_t vpp = lines.vppAt(pinout_.vppSwitch);
-    if ((control & kOutputEnableLine) == 0 && !vppOnOutputEnable(lines)) {
+    if ((control & board::kOutputEnableLine) == 0 && !vppOnOutputEnable(lines)) {
         return PulseKind::None;
     }
     const bool idVoltage = lines.vidAtIdPin() >= VXSIM_VID_MIN;

@@ -20,9 +20,11 @@ struct EepromPinout {
 
 // The 64 KB part takes Vpp on its /OE pin (socket pin 24).
 inline constexpr EepromPinout kEepromPinouts[] = {
-    {32768, kVccToPin30, kVppToPin3, 0x00, 0x10},  {65536, kVccToPin30, kVppToPin24, 0x00, 0x11},
-    {131072, kVccToPin32, kVppToPin1, 0x04, 0x12}, {262144, kVccToPin32, kVppToPin1, 0x04, 0x13},
-    {524288, kVccToPin32, kVppToPin1, 0x00, 0x14},
+    {32768, board::kVccToPin30, board::kVppToPin3, 0x00, 0x10},
+    {65536, board::kVccToPin30, board::kVppToPin24, 0x00, 0x11},
+    {131072, board::kVccToPin32, board::kVppToPin1, 0x04, 0x12},
+    {262144, board::kVccToPin32, board::kVppToPin1, 0x04, 0x13},
+    {524288, board::kVccToPin32, board::kVppToPin1, 0x00, 0x14},
 };
 
 class EepromChip final : public ChipModel {

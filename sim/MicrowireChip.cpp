@@ -7,11 +7,6 @@ namespace veldrix::sim {
 
 namespace {
 
-constexpr std::uint8_t kChipSelectLine = 0x04;  // latch 11
-constexpr std::uint8_t kClockLine = 0x01;       // latch 9
-constexpr std::uint8_t kDataInLine = 0x40;      // latch 1
-constexpr std::uint8_t kDataOutLine = 0x01;     // data line 0
-
 constexpr unsigned kWordBits = 16;
 constexpr unsigned kOpcodeBits = 2;
 constexpr unsigned kMinAddressBits = 6;
@@ -45,7 +40,7 @@ MicrowireChip::MicrowireChip(std::uint32_t words)
       writeNanoseconds_(VXSIM_MICROWIRE_WRITE_US * kNanosecondsPerMicrosecond) {}
 
 bool MicrowireChip::powered(const BoardLines& lines) const noexcept {
-    return lines.switchedOn(kVccToPin32);
+    return lines.switchedOn(board::kVccToPin32);
 }
 
 bool MicrowireChip::setWriteTime(std::uint32_t microseconds) {
@@ -61,15 +56,15 @@ void MicrowireChip::linesChanged(const BoardLines& lines, std::uint64_t now) {
     if (!on) {
         return;
     }
-    const bool cs = (lines[kControlLatch] & kChipSelectLine) != 0;
-    const bool sk = (lines[kAddressLowLatch] & kClockLine) != 0;
+    const bool cs = (lines[board::kControlLatch] & board::kMicrowireChipSelect) != 0;
+    const bool sk = (lines[board::kAddressLowLatch] & board::kMicrowireClock) != 0;
     if (cs && !cs_) {
         selected(now);
     } else if (!cs && cs_) {
         deselected(now);
     }
     if (cs && sk && !sk_) {
-        risingEdge((lines[kAddressHighLatch] & kDataInLine) != 0);
+        risingEdge((lines[board::kAddressHighLatch] & board::kMicrowireDataIn) != 0);
     }
     cs_ = cs;
     sk_ = sk;
@@ -197,17 +192,17 @@ void MicrowireChip::decodeInstruction() {
 
 std::uint8_t MicrowireChip::dataLines(const BoardLines& lines, std::uint64_t now) const {
     const std::uint8_t bias = lines.bias();
-    const auto others = static_cast<std::uint8_t>(bias & ~kDataOutLine);
+    const auto others = static_cast<std::uint8_t>(bias & ~board::kMicrowireDataOut);
     if (!powered(lines)) {
         return others;  // DO clamped low
     }
-    bool level = (bias & kDataOutLine) != 0;
+    bool level = (bias & board::kMicrowireDataOut) != 0;
     if (cs_ && phase_ == Phase::ReadOut) {
         level = doLevel_;
     } else if (cs_ && showStatus_ && (phase_ == Phase::AwaitStart || phase_ == Phase::Ignored)) {
         level = now >= busyUntil_;  // 1 ready, 0 busy
     }
-    return static_cast<std::uint8_t>(others | (level ? kDataOutLine : 0));
+    return static_cast<std::uint8_t>(others | (level ? board::kMicrowireDataOut : 0));
 }
 
 std::uint16_t MicrowireChip::word(std::uint32_t index) const {

@@ -22,27 +22,28 @@ MuxEpromChip::MuxEpromChip(std::uint32_t size)
     : ChipModel(size), maker_(VXSIM_MUX_MAKER), device_(VXSIM_MUX_DEVICE) {}
 
 bool MuxEpromChip::powered(const BoardLines& lines) const noexcept {
-    return lines.switchedOn(kVccToPin32);
+    return lines.switchedOn(board::kVccToPin32);
 }
 
 bool MuxEpromChip::programMode(const BoardLines& lines) const noexcept {
-    return lines.vppAt(kVppToPin24) >= VXSIM_PROGRAM_VPP_MIN;
+    return lines.vppAt(board::kVppToPin24) >= VXSIM_PROGRAM_VPP_MIN;
 }
 
 std::uint32_t MuxEpromChip::address(const BoardLines& lines) const noexcept {
-    return memory().wrap(static_cast<std::uint32_t>(lines[kAddressHighLatch]) << 8 | lowAddress_);
+    return memory().wrap(static_cast<std::uint32_t>(lines[board::kAddressHighLatch]) << 8 |
+                         lowAddress_);
 }
 
 void MuxEpromChip::linesChanged(const BoardLines& lines, std::uint64_t now) {
-    const std::uint8_t control = lines[kControlLatch];
-    const bool ale = powered(lines) && (control & kChipEnableLine) != 0;
+    const std::uint8_t control = lines[board::kControlLatch];
+    const bool ale = powered(lines) && (control & board::kChipEnableLine) != 0;
     const bool programming = powered(lines) && programMode(lines);
     if (ale_ && !ale && !programming) {
         lowAddress_ = lines.pinsTowardsChip();
     }
     ale_ = ale;
 
-    const bool pulse = programming && ale && (control & kOutputEnableLine) != 0;
+    const bool pulse = programming && ale && (control & board::kOutputEnableLine) != 0;
     if (auto finished = pulse_.update(pulse ? PulseKind::Program : PulseKind::None, now,
                                       address(lines), lines.pinsTowardsChip())) {
         finish(*finished);
@@ -72,11 +73,11 @@ std::uint8_t MuxEpromChip::dataLines(const BoardLines& lines, std::uint64_t /*no
     if (!powered(lines)) {
         return 0x00;
     }
-    if ((lines[kControlLatch] & kOutputEnableLine) != 0 || programMode(lines)) {
+    if ((lines[board::kControlLatch] & board::kOutputEnableLine) != 0 || programMode(lines)) {
         return lines.bias();
     }
     if (lines.vidAtIdPin() >= VXSIM_VID_MIN) {
-        return (lines[kAddressHighLatch] & kIdSelectLine) != 0 ? device_ : maker_;
+        return (lines[board::kAddressHighLatch] & kIdSelectLine) != 0 ? device_ : maker_;
     }
     return memory().read(address(lines));
 }

@@ -1,47 +1,46 @@
 #include "SimBoard.h"
 
-#include "portio/ParallelRegisters.h"
+#include "ParallelRegisters.h"
 
 namespace veldrix::sim {
 
 namespace {
 
-constexpr std::uint8_t kStrobeLines = 0x03;    // control bits 0 and 1: falling edge latches
-constexpr std::uint8_t kReadPattern = 0x0E;    // pattern that puts the chip's data lines on the bus
-constexpr std::uint8_t kAnswerPattern = 0x06;  // pattern under which status bit 3 answers
-constexpr std::uint8_t kStatusIdle = 0x87;     // bit 7 set, bits 6-4 clear, unused bits 2-0 high
-constexpr std::uint8_t kStatusAnswer = 0x08;
+constexpr std::uint8_t kUnusedStatusLines = 0x07;  // not wired: they read high
+constexpr std::uint8_t kStatusIdle = board::kStatusAlwaysSet | kUnusedStatusLines;
 constexpr std::uint8_t kNothingThere = 0xFF;
 
 }  // namespace
 
 std::uint8_t SimBoard::pattern() const noexcept {
-    return control_ & portio::kControlLines;
+    return control_ & board::kControlLines;
 }
 
 std::uint8_t SimBoard::readRegister(std::uint16_t offset) {
     switch (offset) {
-        case portio::kDataRegister: {
-            if ((control_ & portio::kControlDataInput) == 0) {
+        case board::kDataRegister: {
+            if ((control_ & board::kControlDataInput) == 0) {
                 return data_;  // the PC's own outputs
             }
-            const std::uint8_t value = pattern() == kReadPattern ? dataLines() : kNothingThere;
+            const std::uint8_t value =
+                pattern() == board::kDataLinesSelector ? dataLines() : kNothingThere;
             if (trace_.active()) {
                 trace_.record(TraceWriter::Event::DataRead, pattern(), value,
                               clock_.nowNanoseconds());
             }
             return value;
         }
-        case portio::kStatusRegister: {
-            const std::uint8_t value =
-                pattern() == kAnswerPattern ? kStatusIdle | kStatusAnswer : kStatusIdle;
+        case board::kStatusRegister: {
+            const std::uint8_t value = pattern() == board::kAnswerPattern
+                                           ? kStatusIdle | board::kStatusAnswer
+                                           : kStatusIdle;
             if (trace_.active()) {
                 trace_.record(TraceWriter::Event::StatusRead, pattern(), value,
                               clock_.nowNanoseconds());
             }
             return value;
         }
-        case portio::kControlRegister:
+        case board::kControlRegister:
             return control_;
         default:
             return kNothingThere;
@@ -49,9 +48,9 @@ std::uint8_t SimBoard::readRegister(std::uint16_t offset) {
 }
 
 void SimBoard::writeRegister(std::uint16_t offset, std::uint8_t value) {
-    if (offset == portio::kDataRegister) {
+    if (offset == board::kDataRegister) {
         data_ = value;
-    } else if (offset == portio::kControlRegister) {
+    } else if (offset == board::kControlRegister) {
         writeControl(value);
     }
 }
@@ -59,23 +58,19 @@ void SimBoard::writeRegister(std::uint16_t offset, std::uint8_t value) {
 void SimBoard::writeControl(std::uint8_t value) {
     const std::uint8_t old = control_;
     control_ = value;
-    const bool strobeFell = (old & kStrobeLines) != 0 && (value & kStrobeLines) == 0;
-    const bool portDrove = (old & portio::kControlDataInput) == 0;
+    const bool strobeFell = (old & board::kStrobeLines) != 0 && (value & board::kStrobeLines) == 0;
+    const bool portDrove = (old & board::kControlDataInput) == 0;
     if (strobeFell && portDrove) {
-        writeLatch(old & portio::kControlLines, data_);
+        writeLatch(old & board::kControlLines, data_);
     }
 }
 
 void SimBoard::writeLatch(unsigned latch, std::uint8_t value) {
     lines_.set(latch, value);
-    if (latch == kDirectionLatch) {
-        lines_.set(kAddressHighLatch, 0);
-        lines_.set(kAddressLowLatch, 0);
-        lines_.set(kDataLatch, 0);
-    } else if (latch == kSetupLatch) {
-        lines_.set(kVoltageLatch, 0);
-        lines_.set(kControlLatch, 0);
-        lines_.set(kPowerLatch, 0);
+    if (latch == board::kDirectionLatch) {
+        clearLatches(board::kClearedByDirection);
+    } else if (latch == board::kSetupLatch) {
+        clearLatches(board::kClearedBySetup);
     }
     const std::uint64_t now = clock_.nowNanoseconds();
     if (trace_.active()) {
@@ -93,9 +88,15 @@ void SimBoard::writeLatch(unsigned latch, std::uint8_t value) {
     }
 }
 
+void SimBoard::clearLatches(std::span<const std::uint8_t> latches) noexcept {
+    for (const std::uint8_t latch : latches) {
+        lines_.set(latch, 0);
+    }
+}
+
 std::uint8_t SimBoard::dataLines() const {
     if (lines_.boardDrivesData()) {
-        return lines_[kDataLatch];
+        return lines_[board::kDataLatch];
     }
     if (!chip_) {
         return lines_.bias();

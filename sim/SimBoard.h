@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include "BoardLines.h"
 #include "ChipModel.h"
@@ -33,6 +34,7 @@ public:
 private:
     void writeControl(std::uint8_t value);
     void writeLatch(unsigned latch, std::uint8_t value);
+    void clearLatches(std::span<const std::uint8_t> latches) noexcept;
     [[nodiscard]] std::uint8_t dataLines() const;
     [[nodiscard]] std::uint8_t pattern() const noexcept;
 

@@ -1,10 +1,12 @@
 #include "LatchCache.h"
 
+#include "BoardLatches.h"
+
 namespace veldrix::drivers {
 
 bool LatchCache::update(std::uint8_t selector, std::uint8_t data) noexcept {
-    std::uint8_t& cached = values_[selector & kSelectorBits];
-    if ((selector & kForce) == 0 && cached == data) {
+    std::uint8_t& cached = values_[selector & board::kSelectorBits];
+    if ((selector & board::kForceWrite) == 0 && cached == data) {
         return false;
     }
     cached = data;
@@ -12,13 +14,17 @@ bool LatchCache::update(std::uint8_t selector, std::uint8_t data) noexcept {
 }
 
 void LatchCache::store(std::uint8_t selector, std::uint8_t data) noexcept {
-    values_[selector & kSelectorBits] = data;
+    values_[selector & board::kSelectorBits] = data;
 }
 
-void LatchCache::clear(std::initializer_list<std::uint8_t> selectors) noexcept {
+void LatchCache::clear(std::span<const std::uint8_t> selectors) noexcept {
     for (std::uint8_t selector : selectors) {
-        values_[selector & kSelectorBits] = 0;
+        values_[selector & board::kSelectorBits] = 0;
     }
+}
+
+std::uint8_t LatchCache::value(std::uint8_t selector) const noexcept {
+    return values_[selector & board::kSelectorBits];
 }
 
 }  // namespace veldrix::drivers

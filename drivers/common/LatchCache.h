@@ -4,29 +4,24 @@
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
+#include <span>
 
 namespace veldrix::drivers {
 
 class LatchCache {
 public:
-    // Selector bit 7: write even when the cache holds the byte.
-    static constexpr std::uint8_t kForce = 0x80;
-
     // Records `data` for the selector (its low four bits) and tells whether
-    // the write must reach the port: forced, or a byte other than the cached.
+    // the write must reach the port: forced (selector bit 7), or a byte other
+    // than the cached.
     [[nodiscard]] bool update(std::uint8_t selector, std::uint8_t data) noexcept;
     // Records `data` without asking.
     void store(std::uint8_t selector, std::uint8_t data) noexcept;
     // Forgets the given selectors: the board clears those latches itself.
-    void clear(std::initializer_list<std::uint8_t> selectors) noexcept;
+    void clear(std::span<const std::uint8_t> selectors) noexcept;
 
-    [[nodiscard]] std::uint8_t value(std::uint8_t selector) const noexcept {
-        return values_[selector & kSelectorBits];
-    }
+    [[nodiscard]] std::uint8_t value(std::uint8_t selector) const noexcept;
 
 private:
-    static constexpr std::uint8_t kSelectorBits = 0x0F;
     std::array<std::uint8_t, 16> values_{};
 };
 

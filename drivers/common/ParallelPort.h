@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "ParallelRegisters.h"
 #include "portio/IPortIo.h"
-#include "portio/ParallelRegisters.h"
 
 namespace veldrix::drivers {
 
@@ -20,17 +20,17 @@ public:
         io_.out(static_cast<std::uint16_t>(base_ + offset), value);
     }
 
-    [[nodiscard]] std::uint8_t readData() const { return read(portio::kDataRegister); }
-    void writeData(std::uint8_t value) const { write(portio::kDataRegister, value); }
-    [[nodiscard]] std::uint8_t readStatus() const { return read(portio::kStatusRegister); }
-    [[nodiscard]] std::uint8_t readControl() const { return read(portio::kControlRegister); }
-    void writeControl(std::uint8_t value) const { write(portio::kControlRegister, value); }
+    [[nodiscard]] std::uint8_t readData() const { return read(board::kDataRegister); }
+    void writeData(std::uint8_t value) const { write(board::kDataRegister, value); }
+    [[nodiscard]] std::uint8_t readStatus() const { return read(board::kStatusRegister); }
+    [[nodiscard]] std::uint8_t readControl() const { return read(board::kControlRegister); }
+    void writeControl(std::uint8_t value) const { write(board::kControlRegister, value); }
 
     // Hands the configured byte to an ECP port's extended control register;
     // the read before the write is what the board's initialisation expects.
     void setEcpMode(std::uint8_t ecr) const {
-        (void)read(portio::kEcpControlRegister);
-        write(portio::kEcpControlRegister, ecr);
+        (void)read(board::kEcpControlRegister);
+        write(board::kEcpControlRegister, ecr);
     }
 
 private:

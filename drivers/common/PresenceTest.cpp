@@ -1,13 +1,13 @@
 #include "PresenceTest.h"
 
+#include "BoardLatches.h"
+
 namespace veldrix::drivers {
 
 namespace {
 
 constexpr std::uint8_t kDataProbe = 0x88;        // must read back unchanged
 constexpr std::uint8_t kProbeIdle = 0x0C;        // control register after the test
-constexpr std::uint8_t kAnswerBit = 0x08;        // status bit 3: set only under pattern 6
-constexpr std::uint8_t kBusyBit = 0x80;          // status bit 7: always set by the board
 constexpr std::uint8_t kAckBit = 0x40;           // status bit 6: always clear
 constexpr std::uint8_t kPaperSelectBits = 0x30;  // status bits 5 and 4: always clear
 
@@ -31,10 +31,10 @@ std::uint8_t failedPresenceChecks(const ParallelPort& port) {
     port.writeData(kDataProbe);
     check(1, port.readData() == kDataProbe);
 
-    port.writeControl(0x06);
+    port.writeControl(board::kAnswerPattern);
     const std::uint8_t s6 = port.readStatus();
-    const bool answers = (s6 & kAnswerBit) != 0;
-    check(2, (s6 & kBusyBit) != 0 && (s6 & kPaperSelectBits) == 0);
+    const bool answers = (s6 & board::kStatusAnswer) != 0;
+    check(2, (s6 & board::kStatusAlwaysSet) != 0 && (s6 & kPaperSelectBits) == 0);
     check(3, (s6 & kAckBit) == 0);
 
     std::uint8_t quietAll = 0xFF;
@@ -43,9 +43,9 @@ std::uint8_t failedPresenceChecks(const ParallelPort& port) {
         port.writeControl(pattern);
         const std::uint8_t status = port.readStatus();
         quietAll &= status;
-        check(number++, (status & kAnswerBit) == 0 && answers);
+        check(number++, (status & board::kStatusAnswer) == 0 && answers);
     }
-    check(8, (quietAll & kAnswerBit) == 0 && answers);
+    check(8, (quietAll & board::kStatusAnswer) == 0 && answers);
 
     port.writeControl(kProbeIdle);
     return failed;

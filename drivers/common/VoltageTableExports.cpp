@@ -1,10 +1,10 @@
 // The voltage tables every driver exports: one board, one set of tables.
 
-#include "BoardVoltageTables.h"
+#include "BoardVoltages.h"
 #include "DriverExports.h"
 
-using veldrix::drivers::countedTable;
+using veldrix::board::countedTable;
 
-const std::array<std::uint16_t, 5> VccTable = countedTable(veldrix::drivers::kVccTenths);
-const std::array<std::uint16_t, 33> VppTable = countedTable(veldrix::drivers::kVppTenths);
-const std::array<std::uint16_t, 3> VidTable = countedTable(veldrix::drivers::kVidTenths);
+const std::array<std::uint16_t, 5> VccTable = countedTable(veldrix::board::kVccTenths);
+const std::array<std::uint16_t, 33> VppTable = countedTable(veldrix::board::kVppTenths);
+const std::array<std::uint16_t, 3> VidTable = countedTable(veldrix::board::kVidTenths);

@@ -1,17 +1,20 @@
 #include "HoltanProtocol.h"
 
-#include "common/BoardVoltageTables.h"
+#include "BoardLatches.h"
+#include "BoardVoltages.h"
 #include "common/PresenceTest.h"
 
 namespace veldrix::drivers {
 
 namespace {
 
-// Action 0: the board's idle pattern.
+// The idle action's pattern.
 constexpr std::uint8_t kIdleData = 0x01;
 constexpr std::uint8_t kIdleControl = 0x09;
-// Bus word init() sends after the idle pattern.
-constexpr std::uint32_t kInitTrailerWord = 0x0C00;
+// Bus words init() sends whatever the presence test found.
+constexpr std::uint32_t kIdleWord =
+    board::busWord(static_cast<std::uint8_t>(HoltanAction::Idle), 0);
+constexpr std::uint32_t kInitTrailerWord = 0x0C00;  // an action that does nothing
 
 // Bit actions: data bits 3 and 4 choose the register, bits 0 to 2 the bit.
 constexpr unsigned kRegisterShift = 3;
@@ -25,47 +28,46 @@ constexpr std::uint8_t kStatusBusy = 0x80;
 std::uint8_t HoltanProtocol::bdport(const ParallelPort& port, std::uint32_t word) {
     const auto selector = static_cast<std::uint8_t>(word >> 8);
     const auto data = static_cast<std::uint8_t>(word);
-    switch (selector & 0x0F) {
-        case 0:
+    switch (static_cast<HoltanAction>(selector & board::kSelectorBits)) {
+        case HoltanAction::Idle:
             port.writeData(kIdleData);
             port.writeControl(kIdleControl);
             return 0;
-        case 1:
+        case HoltanAction::SetBit:
             changeBit(port, data, true);
             return 0;
-        case 2:
+        case HoltanAction::ClearBit:
             changeBit(port, data, false);
             return 0;
-        case 3:
-            return cachedWrite(port, portio::kDataRegister, selector, data);
-        case 4:
-            return cachedWrite(port, portio::kStatusRegister, selector, data);
-        case 5:
-            return cachedWrite(port, portio::kControlRegister, selector, data);
-        case 6:
+        case HoltanAction::WriteData:
+            return cachedWrite(port, board::kDataRegister, selector, data);
+        case HoltanAction::WriteStatus:
+            return cachedWrite(port, board::kStatusRegister, selector, data);
+        case HoltanAction::WriteControl:
+            return cachedWrite(port, board::kControlRegister, selector, data);
+        case HoltanAction::ReadData:
             return port.readData();
-        case 7:
+        case HoltanAction::ReadStatus:
             return port.readStatus();
-        case 8:
+        case HoltanAction::ReadControl:
             return port.readControl();
-        case 9:
+        case HoltanAction::ReadReady:
             return (port.readStatus() & kStatusBusy) == 0 ? 1 : 0;
-        default:
-            return 0;
     }
+    return 0;
 }
 
 std::uint32_t HoltanProtocol::init(const ParallelPort& port, std::uint8_t ecr) {
     port.setEcpMode(ecr);
     const std::uint8_t failed = failedPresenceChecks(port);
-    bdport(port, 0x0000);
+    bdport(port, kIdleWord);
     bdport(port, kInitTrailerWord);
     return failed == 0 ? 0 : kInitFailed;
 }
 
 std::uint32_t HoltanProtocol::voltage(const ParallelPort& port, std::int32_t vcc, std::int32_t vpp,
                                       std::int32_t vid) {
-    voltageByte_ = composeVoltageByte(vcc, vpp, vid);
+    voltageByte_ = board::composeVoltageByte(vcc, vpp, vid);
     port.writeData(voltageByte_);
     return 0;
 }

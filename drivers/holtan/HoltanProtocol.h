@@ -10,6 +10,20 @@
 
 namespace veldrix::drivers {
 
+// What a holtan bus word does, by selector bits 0 to 3; 10 to 15 do nothing.
+enum class HoltanAction : std::uint8_t {
+    Idle = 0,       // the board's idle pattern on data and control
+    SetBit = 1,     // one bit of a register (data bits 3-4 register, 0-2 bit)
+    ClearBit = 2,   // likewise
+    WriteData = 3,  // cached register writes
+    WriteStatus = 4,
+    WriteControl = 5,
+    ReadData = 6,
+    ReadStatus = 7,
+    ReadControl = 8,
+    ReadReady = 9,  // 1 while status bit 7 (busy) is clear
+};
+
 class HoltanProtocol {
 public:
     // Executes one bus word (selector << 8 | data). Cached writes answer the

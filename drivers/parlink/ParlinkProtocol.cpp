@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "common/BoardVoltageTables.h"
+#include "BoardLatches.h"
+#include "BoardVoltages.h"
 #include "common/PresenceTest.h"
 
 namespace veldrix::drivers {
@@ -12,35 +13,39 @@ namespace {
 enum class Action : std::uint8_t {
     Reset,           // run the reset words
     CachedLatch,     // latch write unless the cache holds the byte
-    DirectionLatch,  // selector 5: always written; the board clears latches 1, 9, 13
-    SetupLatch,      // selector 7: always written; the board clears latches 3, 11, 15
+    DirectionLatch,  // always written; the board clears the latches it governs
+    SetupLatch,      // always written; likewise
     ReadData,        // the chip's data lines
     ReadStatus,      // the status register
     Nothing,
 };
 
-// Indexed by selector bits 0 to 3.
-constexpr std::array<Action, 16> kActions = {
-    Action::Reset,      Action::CachedLatch,    Action::ReadData,    Action::CachedLatch,
-    Action::Nothing,    Action::DirectionLatch, Action::CachedLatch, Action::SetupLatch,
-    Action::ReadStatus, Action::CachedLatch,    Action::ReadData,    Action::CachedLatch,
-    Action::Nothing,    Action::CachedLatch,    Action::ReadData,    Action::CachedLatch,
-};
+// Indexed by selector bits 0 to 3. Selectors 2 and 10 read the data lines as
+// 14 does; 4 and 12 do nothing.
+constexpr std::array<Action, 16> kActions = [] {
+    std::array<Action, 16> actions{};
+    actions.fill(Action::CachedLatch);
+    actions[board::kResetSelector] = Action::Reset;
+    actions[board::kDirectionLatch] = Action::DirectionLatch;
+    actions[board::kSetupLatch] = Action::SetupLatch;
+    actions[board::kStatusSelector] = Action::ReadStatus;
+    for (std::uint8_t read : {0x02, 0x0A, 0x0E}) {
+        actions[read] = Action::ReadData;
+    }
+    actions[0x04] = actions[0x0C] = Action::Nothing;
+    return actions;
+}();
+static_assert(kActions[board::kDataLinesSelector] == Action::ReadData);
 
-// Every board latch back to its idle value, in this order.
-constexpr std::array<std::uint16_t, 4> kResetWords = {0x859B, 0x8790, 0x83CF, 0x8600};
-
-constexpr std::uint8_t kVoltageSelector = 0x83;  // forced write of the voltage latch
-constexpr std::uint8_t kActionBits = 0x0F;
-// Control bits that stay after a strobe: the falling lines are bits 0 and 1.
-constexpr std::uint8_t kStrobeRest = 0x0C;
+// Control bits that stay after a strobe: the strobe lines fall back.
+constexpr std::uint8_t kStrobeRest = board::kControlLines & ~board::kStrobeLines;
 
 }  // namespace
 
 std::uint8_t ParlinkProtocol::bdport(const ParallelPort& port, std::uint32_t word) {
     const auto selector = static_cast<std::uint8_t>(word >> 8);
     const auto data = static_cast<std::uint8_t>(word);
-    switch (kActions[selector & kActionBits]) {
+    switch (kActions[selector & board::kSelectorBits]) {
         case Action::Reset:
             reset(port);
             return 0;
@@ -52,12 +57,12 @@ std::uint8_t ParlinkProtocol::bdport(const ParallelPort& port, std::uint32_t wor
         case Action::DirectionLatch:
             strobeLatch(port, selector, data);
             cache_.store(selector, data);
-            cache_.clear({1, 9, 13});
+            cache_.clear(board::kClearedByDirection);
             return 0;
         case Action::SetupLatch:
             strobeLatch(port, selector, data);
             cache_.store(selector, data);
-            cache_.clear({3, 11, 15});
+            cache_.clear(board::kClearedBySetup);
             return 0;
         case Action::ReadData:
             return readDataLines(port, selector);
@@ -83,13 +88,13 @@ std::uint32_t ParlinkProtocol::init(const ParallelPort& port, std::optional<std:
 
 std::uint32_t ParlinkProtocol::voltage(const ParallelPort& port, std::int32_t vcc, std::int32_t vpp,
                                        std::int32_t vid) {
-    voltageByte_ = composeVoltageByte(vcc, vpp, vid);
-    bdport(port, static_cast<std::uint32_t>(kVoltageSelector << 8 | voltageByte_));
+    voltageByte_ = board::composeVoltageByte(vcc, vpp, vid);
+    bdport(port, board::busWord(board::kForceWrite | board::kVoltageLatch, voltageByte_));
     return 0;
 }
 
 void ParlinkProtocol::reset(const ParallelPort& port) {
-    for (std::uint16_t word : kResetWords) {
+    for (std::uint16_t word : board::kResetWords) {
         bdport(port, word);
     }
 }
@@ -102,7 +107,7 @@ void ParlinkProtocol::strobeLatch(const ParallelPort& port, std::uint8_t selecto
 }
 
 std::uint8_t ParlinkProtocol::readDataLines(const ParallelPort& port, std::uint8_t selector) {
-    port.writeControl(selector | portio::kControlDataInput);
+    port.writeControl(selector | board::kControlDataInput);
     const std::uint8_t value = port.readData();
     port.writeControl(selector & kStrobeRest);
     return value;

@@ -14,10 +14,11 @@ namespace veldrix::portio {
 
 std::unique_ptr<DirectPortIo> DirectPortIo::open(std::uint16_t base) {
 #if VELDRIX_HAS_PORT_INSTRUCTIONS
-    if (ioperm(base, kRegisterSpan, 1) != 0) {
+    if (ioperm(base, board::kRegisterSpan, 1) != 0) {
         return nullptr;
     }
-    const bool ecp = ioperm(static_cast<unsigned long>(base) + kEcpControlRegister, 1, 1) == 0;
+    const bool ecp =
+        ioperm(static_cast<unsigned long>(base) + board::kEcpControlRegister, 1, 1) == 0;
     return std::unique_ptr<DirectPortIo>(new DirectPortIo(base, ecp));
 #else
     (void)base;
@@ -27,7 +28,7 @@ std::unique_ptr<DirectPortIo> DirectPortIo::open(std::uint16_t base) {
 
 bool DirectPortIo::granted(std::uint16_t address) const noexcept {
     const auto offset = static_cast<std::uint16_t>(address - base_);
-    return offset < kRegisterSpan || (ecpGranted_ && offset == kEcpControlRegister);
+    return offset < board::kRegisterSpan || (ecpGranted_ && offset == board::kEcpControlRegister);
 }
 
 std::uint8_t DirectPortIo::in(std::uint16_t address) {

@@ -17,14 +17,8 @@ enum class PowerMode { Read, Write, Erase };
 // Fixed identification-and-erase voltage, tenths of a volt.
 inline constexpr std::uint32_t kHighVoltage = 140;
 
-// Selector 11 lines above address bits 16..19.
-inline constexpr std::uint8_t kChipDisabled = 0x10;  // the chip's /CE held high
-inline constexpr std::uint8_t kHighVoltageGate =
-    0x40;                                            // Vpp and Vid reach the socket only while set
-inline constexpr std::uint8_t kDataLineBias = 0x80;  // undriven data lines read 1
-// Selector 15: the identification voltage onto A9, and the bits of the
-// row's power pattern that stay on outside programming and erase.
-inline constexpr std::uint8_t kVidOnA9 = 0x10;
+// The bits of a row's power pattern that stay on outside programming and
+// erase.
 inline constexpr std::uint8_t kPowerIdleMask = 0xE0;
 // Lines settle this long around a pulse, µs.
 inline constexpr std::uint32_t kLineSettleMicroseconds = 10;
@@ -40,13 +34,13 @@ public:
     // The three address words of address a (the top word carries only bits
     // 16..19; callers OR their control pattern in).
     [[nodiscard]] static constexpr std::uint16_t low(std::uint32_t a) {
-        return module::busWord(module::kSelectAddressLow, static_cast<std::uint8_t>(a));
+        return board::busWord(board::kAddressLowLatch, static_cast<std::uint8_t>(a));
     }
     [[nodiscard]] static constexpr std::uint16_t high(std::uint32_t a) {
-        return module::busWord(module::kSelectAddressHigh, static_cast<std::uint8_t>(a >> 8));
+        return board::busWord(board::kAddressHighLatch, static_cast<std::uint8_t>(a >> 8));
     }
     [[nodiscard]] static constexpr std::uint16_t top(std::uint32_t a) {
-        return module::busWord(module::kSelectControl, static_cast<std::uint8_t>((a >> 16) & 0x0F));
+        return board::busWord(board::kControlLatch, static_cast<std::uint8_t>((a >> 16) & 0x0F));
     }
 
     [[nodiscard]] std::uint8_t readByte(std::uint32_t address) const;

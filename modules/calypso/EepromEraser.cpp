@@ -1,11 +1,9 @@
 #include "EepromEraser.h"
 
-#include "FunctionCode.h"
-
 namespace veldrix::calypso {
 namespace {
 
-using module::busWord;
+using board::busWord;
 
 constexpr std::uint32_t kEraseCycles = 20;
 constexpr std::uint32_t kChecksPerCycle = 3;
@@ -20,22 +18,24 @@ void EepromEraser::erasePulse() const {
     const module::ModuleHost& host = bus_.host();
     const EepromChipRow& chip = bus_.chip();
     host.bus(module::kForceBoardDrives);
-    host.bus(busWord(module::kSelectData, 0xFF));
-    host.bus(busWord(module::kSelectAddressLow, 0x00));
-    host.bus(busWord(module::kSelectAddressHigh, chip.programHigh));
+    host.bus(busWord(board::kDataLatch, 0xFF));
+    host.bus(busWord(board::kAddressLowLatch, 0x00));
+    host.bus(busWord(board::kAddressHighLatch, chip.programHigh));
     bus_.powerUp(PowerMode::Erase);
     host.supply(host.block().vcc, kHighVoltage, kHighVoltage);
-    host.bus(busWord(module::kSelectPower, chip.power | kVidOnA9));
+    host.bus(busWord(board::kPowerLatch, chip.power | board::kVidToIdPin));
     host.wait(kLineSettleMicroseconds);
-    host.bus(busWord(module::kSelectControl, chip.eraseControl | kHighVoltageGate | kChipDisabled));
+    host.bus(busWord(board::kControlLatch,
+                     chip.eraseControl | board::kHighVoltageGate | board::kChipEnableLine));
     host.wait(kGateSetupMicroseconds);
     // The erase pulse: the chip enabled with both high voltages applied.
-    host.bus(busWord(module::kSelectControl, chip.eraseControl | kHighVoltageGate));
+    host.bus(busWord(board::kControlLatch, chip.eraseControl | board::kHighVoltageGate));
     host.wait(kErasePulseMicroseconds);
-    host.bus(busWord(module::kSelectControl, chip.eraseControl | kHighVoltageGate | kChipDisabled));
-    host.bus(busWord(module::kSelectPower, 0x00));
+    host.bus(busWord(board::kControlLatch,
+                     chip.eraseControl | board::kHighVoltageGate | board::kChipEnableLine));
+    host.bus(busWord(board::kPowerLatch, 0x00));
     host.wait(kRecoveryMicroseconds);
-    host.bus(module::kResetBoard);
+    host.bus(board::kResetWord);
 }
 
 std::int32_t EepromEraser::erase() const {
@@ -57,10 +57,9 @@ std::int32_t EepromEraser::erase() const {
     dlldata& block = host.block();
     if (blank) {
         block.erraddr = 0;
-        return module::kDone;
+        return DD_OK;
     }
-    return block.erraddr != 0 ? static_cast<std::int32_t>(block.erraddr)
-                              : module::kBlankCheckFailed;
+    return block.erraddr != 0 ? static_cast<std::int32_t>(block.erraddr) : DD_BLANK_FAILED;
 }
 
 }  // namespace veldrix::calypso

@@ -1,11 +1,9 @@
 #include "EepromProbe.h"
 
-#include "FunctionCode.h"
-
 namespace veldrix::calypso {
 namespace {
 
-using module::busWord;
+using board::busWord;
 
 constexpr std::uint8_t kAllTopAddressBits = 0x0F;  // address bits 16..19 of selector 11
 constexpr std::uint32_t kIdentifierSetupMicroseconds = 2;
@@ -20,49 +18,49 @@ std::int32_t EepromProbe::readId() const {
     dlldata& block = host.block();
     block.errdata = 0;
     if (block.vid == 0) {
-        return module::kDone;
+        return DD_OK;
     }
     host.bus(module::kForceChipDrives);
     host.bus(module::kForceSetupIdle);
     host.supply(block.vcc, 0, block.vid);
-    host.bus(busWord(module::kSelectAddressLow, 0x00));
-    host.bus(busWord(module::kSelectAddressHigh, chip.readHigh));
-    host.bus(busWord(module::kSelectControl, chip.readControl));
-    host.bus(busWord(module::kSelectPower, (chip.power & kPowerIdleMask) | kVidOnA9));
-    host.bus(busWord(module::kSelectControl, chip.readControl | kHighVoltageGate));
+    host.bus(busWord(board::kAddressLowLatch, 0x00));
+    host.bus(busWord(board::kAddressHighLatch, chip.readHigh));
+    host.bus(busWord(board::kControlLatch, chip.readControl));
+    host.bus(busWord(board::kPowerLatch, (chip.power & kPowerIdleMask) | board::kVidToIdPin));
+    host.bus(busWord(board::kControlLatch, chip.readControl | board::kHighVoltageGate));
     host.wait(kIdentifierSetupMicroseconds);
-    const std::uint8_t maker = host.bus(module::kReadDataLines);
-    host.bus(busWord(module::kSelectAddressLow, 0x01));
+    const std::uint8_t maker = host.bus(board::kReadDataLinesWord);
+    host.bus(busWord(board::kAddressLowLatch, 0x01));
     host.wait(kAddressSetupMicroseconds);
-    const std::uint8_t device = host.bus(module::kReadDataLines);
+    const std::uint8_t device = host.bus(board::kReadDataLinesWord);
     block.errdata = static_cast<std::uint32_t>(maker) * 256 + device;
     bus_.powerDown();
-    return module::kDone;
+    return DD_OK;
 }
 
 std::int32_t EepromProbe::testInsertion() const {
     const module::ModuleHost& host = bus_.host();
     const EepromChipRow& chip = bus_.chip();
     if (host.block().testins == 0) {
-        return module::kDone;
+        return DD_OK;
     }
-    host.bus(busWord(module::kSelectAddressLow, 0xFF));
-    host.bus(busWord(module::kSelectAddressHigh, chip.readHigh));
+    host.bus(busWord(board::kAddressLowLatch, 0xFF));
+    host.bus(busWord(board::kAddressHighLatch, chip.readHigh));
     host.bus(
-        busWord(module::kSelectControl, chip.readControl | kDataLineBias | kAllTopAddressBits));
+        busWord(board::kControlLatch, chip.readControl | board::kBiasLine | kAllTopAddressBits));
     host.wait(kLineSettleMicroseconds);
-    const std::uint8_t first = host.bus(module::kReadDataLines);
+    const std::uint8_t first = host.bus(board::kReadDataLinesWord);
     host.bus(
-        busWord(module::kSelectControl, (chip.readControl & ~kDataLineBias) | kAllTopAddressBits));
+        busWord(board::kControlLatch, (chip.readControl & ~board::kBiasLine) | kAllTopAddressBits));
     host.wait(kLineSettleMicroseconds);
-    const std::uint8_t second = host.bus(module::kReadDataLines);
+    const std::uint8_t second = host.bus(board::kReadDataLinesWord);
     host.bus(
-        busWord(module::kSelectControl, chip.readControl | kDataLineBias | kAllTopAddressBits));
+        busWord(board::kControlLatch, chip.readControl | board::kBiasLine | kAllTopAddressBits));
     // A chip drives its data lines whatever the bias; an empty socket leaves
     // them to it. Every operation that drove the board ends with the reset.
     bus_.powerDown();
     if (first == second) {
-        return module::kDone;
+        return DD_OK;
     }
     host.message(DD_MB_OK, kNotConnected);
     return kNoChipInserted;

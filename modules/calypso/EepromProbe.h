@@ -3,12 +3,10 @@
 
 #include <cstdint>
 
+#include "CalypsoResults.h"
 #include "EepromBus.h"
 
 namespace veldrix::calypso {
-
-// Result of the insertion test when the socket seems empty.
-inline constexpr std::int32_t kNoChipInserted = 1;
 
 class EepromProbe {
 public:

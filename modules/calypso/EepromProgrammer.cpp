@@ -1,17 +1,16 @@
 #include "EepromProgrammer.h"
 
 #include "CalypsoKeys.h"
-#include "FunctionCode.h"
 
 namespace veldrix::calypso {
 namespace {
 
-using module::busWord;
+using board::busWord;
 
 constexpr std::uint32_t kWriteProgressReports = 1000;
 
 constexpr std::uint16_t dataWord(std::uint8_t d) {
-    return busWord(module::kSelectData, d);
+    return busWord(board::kDataLatch, d);
 }
 
 }  // namespace
@@ -24,7 +23,7 @@ void EepromProgrammer::armPulse(std::uint32_t a, std::uint8_t d) const {
     host.bus(dataWord(d));
     host.bus(EepromBus::low(a));
     host.bus(EepromBus::high(a) | chip.programHigh);
-    host.bus(EepromBus::top(a) | chip.programIdle | kHighVoltageGate);
+    host.bus(EepromBus::top(a) | chip.programIdle | board::kHighVoltageGate);
 }
 
 void EepromProgrammer::programmingPulse(std::uint32_t a, std::uint8_t d) const {
@@ -33,9 +32,9 @@ void EepromProgrammer::programmingPulse(std::uint32_t a, std::uint8_t d) const {
     armPulse(a, d);
     host.wait(kLineSettleMicroseconds);
     host.bus(EepromBus::high(a) | chip.pulseHigh);
-    host.bus(EepromBus::top(a) | chip.programPulse | kHighVoltageGate);
+    host.bus(EepromBus::top(a) | chip.programPulse | board::kHighVoltageGate);
     host.wait(key(kTpwKey));
-    host.bus(EepromBus::top(a) | chip.programIdle | kHighVoltageGate);
+    host.bus(EepromBus::top(a) | chip.programIdle | board::kHighVoltageGate);
     host.bus(EepromBus::high(a) | chip.programHigh);
     host.bus(EepromBus::top(a) | chip.programIdle);
     host.bus(dataWord(static_cast<std::uint8_t>(d ^ 0xFF)));
@@ -46,9 +45,9 @@ void EepromProgrammer::overprogrammingPulse(std::uint32_t a, std::uint8_t d) con
     const EepromChipRow& chip = bus_.chip();
     armPulse(a, d);
     host.bus(EepromBus::high(a) | chip.pulseHigh);
-    host.bus(EepromBus::top(a) | chip.programPulse | kHighVoltageGate);
+    host.bus(EepromBus::top(a) | chip.programPulse | board::kHighVoltageGate);
     host.waitLong(static_cast<std::uint64_t>(key(kTpwKey)) * key(kNmulKey));
-    host.bus(EepromBus::top(a) | chip.programIdle | kHighVoltageGate);
+    host.bus(EepromBus::top(a) | chip.programIdle | board::kHighVoltageGate);
     host.bus(EepromBus::high(a) | chip.readHigh);
     host.bus(EepromBus::top(a) | chip.programIdle);
     host.wait(kLineSettleMicroseconds);
@@ -67,12 +66,12 @@ std::int32_t EepromProgrammer::programByte(std::uint32_t a, std::uint8_t d) cons
     if (block.forcewr == 0 && verify) {
         const std::uint8_t current = readBack(a);
         if (current == d) {
-            return module::kDone;
+            return DD_OK;
         }
         // A pulse only clears bits: a 1 over a programmed 0 needs an erase.
         if ((d & ~current) != 0) {
             block.errdata = current;
-            return module::kVerifyFailed;
+            return DD_VERIFY_FAILED;
         }
     }
     // At least one pulse, even with Nnum set to 0: otherwise nothing would
@@ -91,21 +90,21 @@ std::int32_t EepromProgrammer::programByte(std::uint32_t a, std::uint8_t d) cons
     }
     if (seen != d) {
         block.errdata = seen;
-        return module::kVerifyFailed;
+        return DD_VERIFY_FAILED;
     }
     if (key(kNmulKey) == 0) {
-        return module::kDone;
+        return DD_OK;
     }
     overprogrammingPulse(a, d);
     if (!verify) {
-        return module::kDone;
+        return DD_OK;
     }
     seen = bus_.readByte(a);
     if (seen != d) {
         block.errdata = seen;
-        return module::kVerifyFailed;
+        return DD_VERIFY_FAILED;
     }
-    return module::kDone;
+    return DD_OK;
 }
 
 std::int32_t EepromProgrammer::write() const {
@@ -114,8 +113,7 @@ std::int32_t EepromProgrammer::write() const {
     const std::uint32_t interval = module::progressInterval(size, kWriteProgressReports);
     bus_.powerUp(PowerMode::Write, key(kVccpKey));
     for (std::uint32_t a = 0; a < size; ++a) {
-        if (const std::int32_t result = programByte(a, host.bufferByte(a));
-            result != module::kDone) {
+        if (const std::int32_t result = programByte(a, host.bufferByte(a)); result != DD_OK) {
             host.block().erraddr = a;
             bus_.powerDown();
             return result;
@@ -125,7 +123,7 @@ std::int32_t EepromProgrammer::write() const {
         }
     }
     bus_.powerDown();
-    return module::kDone;
+    return DD_OK;
 }
 
 }  // namespace veldrix::calypso

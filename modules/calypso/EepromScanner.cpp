@@ -1,7 +1,5 @@
 #include "EepromScanner.h"
 
-#include "FunctionCode.h"
-
 namespace veldrix::calypso {
 namespace {
 
@@ -33,7 +31,7 @@ std::int32_t EepromScanner::read() const {
         return true;
     }));
     bus_.powerDown();
-    return module::kDone;
+    return DD_OK;
 }
 
 std::int32_t EepromScanner::compare() const {
@@ -49,7 +47,7 @@ std::int32_t EepromScanner::compare() const {
     }));
     bus_.powerDown();
     host.block().errdata = mismatches;
-    return module::kDone;
+    return DD_OK;
 }
 
 std::int32_t EepromScanner::blankCheck() const {
@@ -63,13 +61,13 @@ std::int32_t EepromScanner::blankCheck() const {
         return true;
     });
     if (!blank) {
-        host.bus(module::kResetBoard);
+        host.bus(board::kResetWord);
         host.closeProgress();
         return kNotBlank;
     }
     host.closeProgress();
-    host.bus(module::kResetBoard);
-    return module::kDone;
+    host.bus(board::kResetWord);
+    return DD_OK;
 }
 
 bool EepromScanner::blankPass() const {
@@ -83,7 +81,7 @@ bool EepromScanner::blankPass() const {
             break;
         }
     }
-    host.bus(module::kResetBoard);
+    host.bus(board::kResetWord);
     return blank;
 }
 

@@ -4,12 +4,10 @@
 
 #include <cstdint>
 
+#include "CalypsoResults.h"
 #include "EepromBus.h"
 
 namespace veldrix::calypso {
-
-// Result of Blank check when a byte is not erased.
-inline constexpr std::int32_t kNotBlank = 1;
 
 class EepromScanner {
 public:

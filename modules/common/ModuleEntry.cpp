@@ -1,7 +1,7 @@
 #include "ModuleEntry.h"
 
-#include "BoardWord.h"
-#include "FunctionCode.h"
+#include "BoardLatches.h"
+#include "ModuleDispatch.h"
 
 namespace veldrix::module {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 void abandon(dlldata& block) noexcept {
     try {
         if (block.bdport) {
-            block.bdport(kResetBoard);
+            block.bdport(board::kResetWord);
         }
         if (block.progress) {
             block.progress(0, DD_PROGRESS_CLOSE);
@@ -22,12 +22,12 @@ void abandon(dlldata& block) noexcept {
 
 }  // namespace
 
-std::int32_t runModuleEntry(dlldata* block, Dispatcher dispatch) noexcept {
+std::int32_t runModuleEntry(dlldata* block, const ModuleDescription& module) noexcept {
     if (block == nullptr) {
-        return kNotImplemented;
+        return DD_NOT_IMPLEMENTED;
     }
     try {
-        return dispatch(*block);
+        return dispatch(module, *block);
     } catch (...) {
         abandon(*block);
         return kHostFault;

@@ -3,7 +3,7 @@
 namespace veldrix::thalia {
 namespace {
 
-using module::busWord;
+using board::busWord;
 
 constexpr std::uint32_t kSettleMicroseconds = 100'000;  // supplies after power-up
 constexpr std::uint32_t kIdentifierSetupMicroseconds = 100;
@@ -12,23 +12,23 @@ constexpr std::uint32_t kProgrammingVcc = 65;  // 6.5 V while writing or erasing
 }  // namespace
 
 void MultiplexedBus::strobes(std::uint8_t pattern) const {
-    host_.bus(busWord(module::kSelectControl, pattern));
+    host_.bus(busWord(board::kControlLatch, pattern));
 }
 
 void MultiplexedBus::power(std::uint8_t pattern) const {
-    host_.bus(busWord(module::kSelectPower, pattern));
+    host_.bus(busWord(board::kPowerLatch, pattern));
 }
 
 void MultiplexedBus::dataPins(std::uint8_t value) const {
-    host_.bus(busWord(module::kSelectData, value));
+    host_.bus(busWord(board::kDataLatch, value));
 }
 
 void MultiplexedBus::highAddress(std::uint8_t value) const {
-    host_.bus(busWord(module::kSelectAddressHigh, value));
+    host_.bus(busWord(board::kAddressHighLatch, value));
 }
 
 std::uint8_t MultiplexedBus::readDataPins() const {
-    return host_.bus(module::kReadDataLines);
+    return host_.bus(board::kReadDataLinesWord);
 }
 
 void MultiplexedBus::latchLowAddress(std::uint32_t a) const {
@@ -75,7 +75,7 @@ void MultiplexedBus::powerUp(PowerMode mode) const {
 }
 
 void MultiplexedBus::powerDown() const {
-    host_.bus(module::kResetBoard);
+    host_.bus(board::kResetWord);
     host_.closeProgress();
 }
 

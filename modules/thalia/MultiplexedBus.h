@@ -7,23 +7,27 @@
 
 #include <cstdint>
 
+#include "BoardLatches.h"
 #include "BoardWord.h"
 #include "ModuleHost.h"
 
 namespace veldrix::thalia {
 
-// Selector 11 patterns.
-inline constexpr std::uint8_t kStrobesIdle = 0xA0;
-inline constexpr std::uint8_t kAddressStrobe = 0xB0;  // low address byte is being placed
-inline constexpr std::uint8_t kChipOutputs = 0x80;    // chip drives its data pins
-inline constexpr std::uint8_t kProgramSetup = 0xE0;   // around a programming pulse
-inline constexpr std::uint8_t kProgramPulse = 0xF0;
-inline constexpr std::uint8_t kIdentifierRead = 0xC0;
+// Control latch patterns. The chip's ALE/PGM pin sits on the line that is an
+// EEPROM's /CE, its /OE on /OE; the bias line keeps undriven pins high.
+inline constexpr std::uint8_t kChipOutputs = board::kBiasLine;  // chip drives its data pins
+inline constexpr std::uint8_t kStrobesIdle = kChipOutputs | board::kOutputEnableLine;
+inline constexpr std::uint8_t kAddressStrobe =  // low address byte is being placed
+    kStrobesIdle | board::kChipEnableLine;
+inline constexpr std::uint8_t kIdentifierRead = kChipOutputs | board::kHighVoltageGate;
+inline constexpr std::uint8_t kProgramSetup =  // around a programming pulse
+    kStrobesIdle | board::kHighVoltageGate;
+inline constexpr std::uint8_t kProgramPulse = kProgramSetup | board::kChipEnableLine;
 
-// Selector 15 patterns.
-inline constexpr std::uint8_t kProgramPowerOff = 0x80;
-inline constexpr std::uint8_t kProgramPowerOn = 0x84;
-inline constexpr std::uint8_t kIdentifierPower = 0x90;
+// Power latch patterns.
+inline constexpr std::uint8_t kProgramPowerOff = board::kVccToPin32;
+inline constexpr std::uint8_t kProgramPowerOn = kProgramPowerOff | board::kVppToPin24;
+inline constexpr std::uint8_t kIdentifierPower = kProgramPowerOff | board::kVidToIdPin;
 
 // Only 16 address bits reach the chip: a larger size would wrap around and
 // read or program the same cells again with other buffer bytes.

@@ -1,6 +1,5 @@
 #include "MultiplexedProgrammer.h"
 
-#include "FunctionCode.h"
 #include "ThaliaKeys.h"
 
 namespace veldrix::thalia {
@@ -58,7 +57,7 @@ std::int32_t MultiplexedProgrammer::write() const {
                 block.erraddr = a;
                 block.errdata = seen;
                 bus_.powerDown();
-                return module::kVerifyFailed;
+                return DD_VERIFY_FAILED;
             }
         }
         if (a % interval == 0 && host.progressStopRequested(a)) {
@@ -66,7 +65,7 @@ std::int32_t MultiplexedProgrammer::write() const {
         }
     }
     bus_.powerDown();
-    return module::kDone;
+    return DD_OK;
 }
 
 std::int32_t MultiplexedProgrammer::erase() const {
@@ -80,7 +79,7 @@ std::int32_t MultiplexedProgrammer::erase() const {
     bus_.strobes(kStrobesIdle);
     host.wait(kEraseRecoveryMicroseconds);
     bus_.powerDown();
-    return module::kDone;
+    return DD_OK;
 }
 
 std::uint8_t MultiplexedProgrammer::readIdentifier(std::uint8_t highAddress) const {
@@ -100,7 +99,7 @@ std::int32_t MultiplexedProgrammer::readId() const {
     const std::uint32_t device = readIdentifier(1);
     host.block().errdata = device * 65536 + maker;
     bus_.powerDown();
-    return module::kDone;
+    return DD_OK;
 }
 
 }  // namespace veldrix::thalia

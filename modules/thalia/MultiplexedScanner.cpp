@@ -1,7 +1,5 @@
 #include "MultiplexedScanner.h"
 
-#include "FunctionCode.h"
-
 namespace veldrix::thalia {
 namespace {
 
@@ -33,7 +31,7 @@ std::int32_t MultiplexedScanner::scan(ScanKind kind) const {
                 if (value != kErased) {
                     block.erraddr = a;
                     bus_.powerDown();
-                    return module::kBlankCheckFailed;
+                    return DD_BLANK_FAILED;
                 }
                 break;
         }
@@ -43,7 +41,7 @@ std::int32_t MultiplexedScanner::scan(ScanKind kind) const {
     }
     block.errdata = mismatches;
     bus_.powerDown();
-    return module::kDone;
+    return DD_OK;
 }
 
 }  // namespace veldrix::thalia

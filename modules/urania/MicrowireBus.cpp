@@ -1,16 +1,11 @@
 #include "MicrowireBus.h"
 
-#include "BoardWord.h"
+#include "BoardLatches.h"
 
 namespace veldrix::urania {
 namespace {
 
-using module::busWord;
-
-constexpr std::uint8_t kClockBit = 0x01;       // SK on selector 9
-constexpr std::uint8_t kDataInBit = 0x40;      // DI on selector 1
-constexpr std::uint8_t kChipSelectBit = 0x04;  // CS on selector 11
-constexpr std::uint8_t kDataOutBit = 0x01;     // DO among the data lines
+using board::busWord;
 
 // Opcodes with their start bit, as sent (most significant bit first). The
 // short form's leading dummy 0 and its two always-zero upper address bits
@@ -33,20 +28,20 @@ void MicrowireBus::line(std::uint16_t word) const {
 }
 
 void MicrowireBus::clockLine(bool high) const {
-    line(busWord(module::kSelectAddressLow, high ? kClockBit : 0));
+    line(busWord(board::kAddressLowLatch, high ? board::kMicrowireClock : 0));
 }
 
 void MicrowireBus::dataInLine(bool high) const {
-    line(busWord(module::kSelectAddressHigh, high ? kDataInBit : 0));
+    line(busWord(board::kAddressHighLatch, high ? board::kMicrowireDataIn : 0));
 }
 
 void MicrowireBus::chipSelect(bool high) const {
-    line(busWord(module::kSelectControl, high ? kChipSelectBit : 0));
+    line(busWord(board::kControlLatch, high ? board::kMicrowireChipSelect : 0));
 }
 
 bool MicrowireBus::sampleDataOut() const {
     host_.wait(cellDelay_);
-    return (host_.bus(module::kReadDataLines) & kDataOutBit) != 0;
+    return (host_.bus(board::kReadDataLinesWord) & board::kMicrowireDataOut) != 0;
 }
 
 void MicrowireBus::clockBit(bool bit) const {

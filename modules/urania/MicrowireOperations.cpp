@@ -1,17 +1,16 @@
 #include "MicrowireOperations.h"
 
+#include "BoardLatches.h"
 #include "BoardWord.h"
-#include "FunctionCode.h"
 
 namespace veldrix::urania {
 namespace {
 
-using module::busWord;
+using board::busWord;
 
 constexpr std::uint32_t kSettleMicroseconds = 10'000;     // supplies after power-up
 constexpr std::uint32_t kWriteCycleMicroseconds = 5'000;  // self-timed write, standard parts
 constexpr std::uint32_t kShortCycleMicroseconds = 2'000;  // erase or write of the 16-word part
-constexpr std::uint8_t kPowerIdle = 0x80;
 
 // Chip word w lives at buffer bytes 2w (bits 7..0) and 2w+1 (bits 15..8).
 constexpr std::uint32_t lowByteAddress(std::uint32_t word) {
@@ -27,8 +26,8 @@ void MicrowireOperations::powerUp() const {
     host_.bus(module::kForceChipDrives);
     host_.bus(module::kForceSetupIdle);
     host_.supply(host_.block().vcc, 0, 0);
-    host_.bus(busWord(module::kSelectPower, kPowerIdle));
-    host_.bus(busWord(module::kSelectControl, 0));
+    host_.bus(busWord(board::kPowerLatch, board::kVccToPin32));
+    host_.bus(busWord(board::kControlLatch, 0));
     host_.wait(kSettleMicroseconds);
 }
 
@@ -52,8 +51,8 @@ std::int32_t MicrowireOperations::read() const {
         reportProgress(w);
     }
     host_.closeProgress();
-    host_.bus(module::kResetBoard);
-    return module::kDone;
+    host_.bus(board::kResetWord);
+    return DD_OK;
 }
 
 std::int32_t MicrowireOperations::compare() const {
@@ -74,10 +73,10 @@ std::int32_t MicrowireOperations::compare() const {
         bus_.chipSelect(false);
         reportProgress(w);
     }
-    host_.bus(module::kResetBoard);
+    host_.bus(board::kResetWord);
     host_.block().errdata = mismatches;
     host_.closeProgress();
-    return module::kDone;
+    return DD_OK;
 }
 
 void MicrowireOperations::programWord(std::uint32_t w) const {
@@ -120,14 +119,14 @@ std::int32_t MicrowireOperations::verifyWord(std::uint32_t w) const {
     const std::uint8_t low = bus_.shiftInByte();
     if (high != host_.bufferByte(highByteAddress(w)) ||
         low != host_.bufferByte(lowByteAddress(w))) {
-        host_.bus(module::kResetBoard);
+        host_.bus(board::kResetWord);
         host_.block().errdata = static_cast<std::uint32_t>(high) * 256 + low;
         host_.block().erraddr = lowByteAddress(w);
         host_.closeProgress();
-        return module::kVerifyFailed;
+        return DD_VERIFY_FAILED;
     }
     bus_.chipSelect(false);
-    return module::kDone;
+    return DD_OK;
 }
 
 std::int32_t MicrowireOperations::write() const {
@@ -137,15 +136,15 @@ std::int32_t MicrowireOperations::write() const {
     for (std::uint32_t w = 0; w < chip_.words(); ++w) {
         programWord(w);
         if (verify) {
-            if (const std::int32_t result = verifyWord(w); result != module::kDone) {
+            if (const std::int32_t result = verifyWord(w); result != DD_OK) {
                 return result;
             }
         }
         reportProgress(w);
     }
     host_.closeProgress();
-    host_.bus(module::kResetBoard);
-    return module::kDone;
+    host_.bus(board::kResetWord);
+    return DD_OK;
 }
 
 }  // namespace veldrix::urania

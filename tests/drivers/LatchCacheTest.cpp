@@ -40,7 +40,8 @@ TEST(LatchCache, ClearForgetsOnlyTheNamedSelectors) {
     for (std::uint8_t selector : {1, 3, 9, 13}) {
         cache.store(selector, 0x44);
     }
-    cache.clear({1, 9, 13});
+    const std::uint8_t cleared[] = {1, 9, 13};
+    cache.clear(cleared);
     EXPECT_EQ(cache.value(1), 0);
     EXPECT_EQ(cache.value(9), 0);
     EXPECT_EQ(cache.value(13), 0);

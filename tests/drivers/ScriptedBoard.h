@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "ParallelRegisters.h"
 #include "portio/IPortIo.h"
-#include "portio/ParallelRegisters.h"
 
 namespace veldrix::test {
 
@@ -24,20 +24,20 @@ public:
 
     std::uint8_t in(std::uint16_t address) override {
         switch (address - base_) {
-            case portio::kDataRegister:
+            case board::kDataRegister:
                 return echoesData ? data_ : static_cast<std::uint8_t>(~data_);
-            case portio::kStatusRegister:
+            case board::kStatusRegister:
                 return status[control_ & 0x0F];
-            case portio::kControlRegister:
+            case board::kControlRegister:
                 return control_;
             default:
                 return 0xFF;
         }
     }
     void out(std::uint16_t address, std::uint8_t value) override {
-        if (address - base_ == portio::kDataRegister) {
+        if (address - base_ == board::kDataRegister) {
             data_ = value;
-        } else if (address - base_ == portio::kControlRegister) {
+        } else if (address - base_ == board::kControlRegister) {
             control_ = value;
         }
     }

@@ -46,13 +46,13 @@ protected:
         ASSERT_TRUE(module.loaded()) << module.loadError();
         module.restoreInitialValues();
         rig.attach(host);
-        ASSERT_EQ(module.identify(host.block), 0);
+        ASSERT_EQ(module.identify(host.block), DD_OK);
         // The voltages of the shipped configuration files.
         host.block.vcc = 50;
         host.block.vpp = 120;
         host.block.vid = row.module == "thalia" ? 140 : 120;
         host.block.checkwr = 1;
-        ASSERT_EQ(module.select(host.block, row.size), 0);
+        ASSERT_EQ(module.select(host.block, row.size), DD_OK);
         ASSERT_EQ(rig.insertErased(row.module, row.size), VXSIM_OK);
         host.buffer.assign(row.size, 0xFF);
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "CalypsoResults.h"
 #include "ChipRowFixture.h"
 
 namespace veldrix::test {
@@ -23,11 +24,11 @@ protected:
 TEST_P(EveryChipRowTest, WrittenImageReadsBackBitForBit) {
     const auto image = randomImage(row.size, row.size);
     host.buffer = image;
-    ASSERT_EQ(run(5), 0);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_OK);
     EXPECT_EQ(rig.contents(), image);
 
     host.buffer.assign(row.size, 0x00);
-    ASSERT_EQ(run(2), 0);
+    ASSERT_EQ(run(DD_FN_READ), DD_OK);
     EXPECT_EQ(host.buffer, image);
 }
 
@@ -35,7 +36,7 @@ TEST_P(EveryChipRowTest, CompareFindsAndMarksExactlyTheDifferences) {
     const auto image = randomImage(row.size, row.size + 1);
     ASSERT_EQ(rig.store(0, image), VXSIM_OK);
     host.buffer = image;
-    ASSERT_EQ(run(3), 0);
+    ASSERT_EQ(run(DD_FN_COMPARE), DD_OK);
     EXPECT_EQ(host.block.errdata, 0u);
     EXPECT_TRUE(host.markedAddresses().empty());
 
@@ -44,7 +45,7 @@ TEST_P(EveryChipRowTest, CompareFindsAndMarksExactlyTheDifferences) {
         host.buffer[a] ^= 0x10;
     }
     host.clearEvents();
-    ASSERT_EQ(run(3), 0);
+    ASSERT_EQ(run(DD_FN_COMPARE), DD_OK);
     EXPECT_EQ(host.block.errdata, changed.size());
     std::vector<std::uint32_t> expected;
     for (const std::uint32_t a : changed) {
@@ -61,24 +62,25 @@ TEST_P(EveryChipRowTest, CompareFindsAndMarksExactlyTheDifferences) {
 
 TEST_P(EveryChipRowTest, BlankCheckTellsErasedFromWrittenChips) {
     if (!erasable()) {
-        EXPECT_EQ(run(4), DD_NOT_IMPLEMENTED);
+        EXPECT_EQ(run(DD_FN_BLANK_CHECK), DD_NOT_IMPLEMENTED);
         return;
     }
-    ASSERT_EQ(run(4), 0);
+    ASSERT_EQ(run(DD_FN_BLANK_CHECK), DD_OK);
     const std::uint32_t first = row.size / 3;
     ASSERT_EQ(rig.store(first, {0xFF, 0x7F, 0x00}), VXSIM_OK);
-    EXPECT_EQ(run(4), row.module == "calypso" ? 1 : DD_BLANK_FAILED);
+    EXPECT_EQ(run(DD_FN_BLANK_CHECK),
+              row.module == "calypso" ? veldrix::calypso::kNotBlank : DD_BLANK_FAILED);
     EXPECT_EQ(host.block.erraddr, first + 1);
 }
 
 TEST_P(EveryChipRowTest, EraseLeavesABlankChip) {
     if (!erasable()) {
-        EXPECT_EQ(run(7), DD_NOT_IMPLEMENTED);
+        EXPECT_EQ(run(DD_FN_ERASE), DD_NOT_IMPLEMENTED);
         return;
     }
     ASSERT_EQ(rig.store(0, randomImage(row.size, 9)), VXSIM_OK);
-    ASSERT_EQ(run(7), 0);
-    EXPECT_EQ(run(4), 0);
+    ASSERT_EQ(run(DD_FN_ERASE), DD_OK);
+    EXPECT_EQ(run(DD_FN_BLANK_CHECK), DD_OK);
     const auto contents = rig.contents();
     EXPECT_EQ(std::count(contents.begin(), contents.end(), 0xFF),
               static_cast<std::ptrdiff_t>(row.size));
@@ -87,10 +89,10 @@ TEST_P(EveryChipRowTest, EraseLeavesABlankChip) {
 TEST_P(EveryChipRowTest, ReadIdAnswersTheMakerAndDevice) {
     host.block.errdata = 0x12345678;
     if (row.module == "urania") {
-        EXPECT_EQ(run(8), DD_NOT_IMPLEMENTED);
+        EXPECT_EQ(run(DD_FN_READ_ID), DD_NOT_IMPLEMENTED);
         return;
     }
-    ASSERT_EQ(run(8), 0);
+    ASSERT_EQ(run(DD_FN_READ_ID), DD_OK);
     if (row.module == "thalia") {
         EXPECT_EQ(host.block.errdata, 0x000800DAu);
     } else {
@@ -106,7 +108,7 @@ TEST_P(EveryChipRowTest, StuckBitFailsVerificationWhereItSits) {
     image[at] &= ~0x08;
     ASSERT_EQ(rig.stuckBit(at, 3, 1), VXSIM_OK);
     host.buffer = image;
-    ASSERT_EQ(run(5), DD_VERIFY_FAILED);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_VERIFY_FAILED);
     if (row.module == "urania") {
         const std::uint32_t low = at & ~1u;
         EXPECT_EQ(host.block.erraddr, low);

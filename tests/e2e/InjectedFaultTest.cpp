@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "CalypsoResults.h"
 #include "ChipRowFixture.h"
 
 namespace veldrix::test {
@@ -19,7 +20,7 @@ TEST_P(CalypsoFaultTest, PreCheckRefusesToTurnAClearedBitBackOn) {
     ASSERT_EQ(rig.store(at, {0x3F}), VXSIM_OK);
     host.buffer[at - 1] = 0x00;
     host.buffer[at] = 0x7F;
-    ASSERT_EQ(run(5), DD_VERIFY_FAILED);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_VERIFY_FAILED);
     EXPECT_EQ(host.block.erraddr, at);
     EXPECT_EQ(host.block.errdata, 0x3Fu);
     const auto contents = rig.contents();
@@ -32,7 +33,7 @@ TEST_P(CalypsoFaultTest, SlowCellIsProgrammedByRepeatedPulses) {
     const auto image = randomImage(row.size, 11);
     ASSERT_EQ(rig.slowCell(100, 5), VXSIM_OK);
     host.buffer = image;
-    ASSERT_EQ(run(5), 0);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_OK);
     EXPECT_EQ(rig.contents(), image);
 }
 
@@ -40,17 +41,17 @@ TEST_P(CalypsoFaultTest, CellNeedingMorePulsesThanAllowedFails) {
     module.key("Nnum")->value = 3;
     ASSERT_EQ(rig.slowCell(100, 5), VXSIM_OK);
     host.buffer[100] = 0x00;
-    ASSERT_EQ(run(5), DD_VERIFY_FAILED);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_VERIFY_FAILED);
     EXPECT_EQ(host.block.erraddr, 100u);
     EXPECT_EQ(host.block.errdata, 0xFFu);
 }
 
 TEST_P(CalypsoFaultTest, InsertionTestNoticesAnEmptySocket) {
     host.block.testins = 1;
-    ASSERT_EQ(run(9), 0);
+    ASSERT_EQ(run(DD_FN_TEST), DD_OK);
     EXPECT_TRUE(host.messages().empty());
     ASSERT_EQ(rig.removeChip(), VXSIM_OK);
-    EXPECT_EQ(run(9), 1);
+    EXPECT_EQ(run(DD_FN_TEST), veldrix::calypso::kNoChipInserted);
     EXPECT_THAT(host.messages(), ElementsAre("EEPROM not connected!"));
 }
 
@@ -63,7 +64,7 @@ class ThaliaFaultTest : public ChipRowFixture {};
 TEST_P(ThaliaFaultTest, SinglePulseCannotProgramASlowCell) {
     ASSERT_EQ(rig.slowCell(0x0200, 2), VXSIM_OK);
     host.buffer.assign(row.size, 0x55);
-    ASSERT_EQ(run(5), DD_VERIFY_FAILED);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_VERIFY_FAILED);
     EXPECT_EQ(host.block.erraddr, 0x0200u);
     EXPECT_EQ(host.block.errdata, 0xFFu);
 }
@@ -72,8 +73,8 @@ TEST_P(ThaliaFaultTest, WithoutWriteCheckTheFailureGoesUnnoticed) {
     ASSERT_EQ(rig.slowCell(0x0200, 2), VXSIM_OK);
     host.block.checkwr = 0;
     host.buffer.assign(row.size, 0x55);
-    ASSERT_EQ(run(5), 0);
-    ASSERT_EQ(run(3), 0);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_OK);
+    ASSERT_EQ(run(DD_FN_COMPARE), DD_OK);
     EXPECT_EQ(host.block.errdata, 1u);
     EXPECT_THAT(host.markedAddresses(), ElementsAre(0x0200u));
 }
@@ -86,7 +87,7 @@ class UraniaFaultTest : public ChipRowFixture {};
 TEST_P(UraniaFaultTest, ChipSlowerThanTheWriteWaitFailsVerification) {
     ASSERT_EQ(rig.writeTime(6000), VXSIM_OK);
     host.buffer = randomImage(row.size, 12);
-    ASSERT_EQ(run(5), DD_VERIFY_FAILED);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_VERIFY_FAILED);
     EXPECT_EQ(host.block.erraddr, 0u);
 }
 
@@ -94,7 +95,7 @@ TEST_P(UraniaFaultTest, ChipWithinTheWriteWaitIsWritten) {
     ASSERT_EQ(rig.writeTime(1900), VXSIM_OK);
     const auto image = randomImage(row.size, 13);
     host.buffer = image;
-    ASSERT_EQ(run(5), 0);
+    ASSERT_EQ(run(DD_FN_WRITE), DD_OK);
     EXPECT_EQ(rig.contents(), image);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "BoardMirror.h"
+#include "CalypsoResults.h"
 #include "IdentifiedModuleTest.h"
 
 namespace {
@@ -47,7 +48,7 @@ protected:
 
     // Selects the row of `size` and puts an erased chip behind the bus.
     void selectChip(std::uint32_t size) {
-        ASSERT_EQ(module.select(host.block, size), 0);
+        ASSERT_EQ(module.select(host.block, size), DD_OK);
         host.buffer.assign(size, 0xFF);
         chip.assign(size, 0xFF);
         host.port = [this](std::uint16_t word) { return answer(word); };
@@ -76,7 +77,7 @@ protected:
 TEST_F(CalypsoTest, ReadSendsTheAddressWordsOfEachByte) {
     selectChip(131072);
     chip = randomBytes(131072, 1);
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     EXPECT_EQ(host.buffer, chip);
 
     const auto words = host.busWords();
@@ -98,7 +99,7 @@ TEST_F(CalypsoTest, ReadReportsSixtyFourTimesAndStopsOnRequest) {
     chip = randomBytes(32768, 2);
     host.buffer.assign(32768, 0xEE);
     host.stopAt = [](std::int32_t position) { return position == 1024; };
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     const auto progress = host.eventsOf(Kind::Progress);
     ASSERT_EQ(progress.size(), 4u);
     EXPECT_EQ(progress[1].a, 512u);
@@ -112,7 +113,7 @@ TEST_F(CalypsoTest, CompareMarksAndCountsEveryDifferingByte) {
     selectChip(65536);
     chip = randomBytes(65536, 3);
     host.buffer = chip;
-    ASSERT_EQ(module.call(host.block, 3), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_COMPARE), DD_OK);
     EXPECT_EQ(host.block.errdata, 0u);
     EXPECT_TRUE(host.markedAddresses().empty());
 
@@ -120,19 +121,19 @@ TEST_F(CalypsoTest, CompareMarksAndCountsEveryDifferingByte) {
         host.buffer[a] ^= 0x01;
     }
     host.clearEvents();
-    ASSERT_EQ(module.call(host.block, 3), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_COMPARE), DD_OK);
     EXPECT_EQ(host.block.errdata, 3u);
     EXPECT_THAT(host.markedAddresses(), ElementsAre(0u, 0x8000u, 0xFFFFu));
 }
 
 TEST_F(CalypsoTest, BlankCheckReportsTheFirstProgrammedAddress) {
     selectChip(262144);
-    ASSERT_EQ(module.call(host.block, 4), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_BLANK_CHECK), DD_OK);
 
     chip[0x23456] = 0xFE;
     chip[0x30000] = 0x00;
     host.clearEvents();
-    ASSERT_EQ(module.call(host.block, 4), 1);
+    ASSERT_EQ(module.call(host.block, DD_FN_BLANK_CHECK), veldrix::calypso::kNotBlank);
     EXPECT_EQ(host.block.erraddr, 0x23456u);
     const auto& last = host.events.back();
     EXPECT_EQ(last.kind, Kind::Progress);
@@ -148,7 +149,7 @@ TEST_F(CalypsoTest, OneByteWriteSendsThePulseAndOverprogramSequences) {
     module.key("Vccp")->value = 60;
     host.buffer[0] = 0x5A;
     stopAfterFirstByte();
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
 
     EXPECT_THAT(host.busWords(), ElementsAre(0x8780, 0x8600, 0x0F42,  // power-up
                                              0x0B30, 0x8580, 0x0D5A, 0x0900, 0x0180, 0x0B70,  // arm
@@ -174,7 +175,7 @@ TEST_F(CalypsoTest, UnverifiedWriteGivesEveryByteOnePulseAndOneOverprogram) {
     host.recordBusAndDelays = false;
     std::vector<std::uint32_t> waits;
     host.onDelay = [&](std::uint32_t us) { waits.push_back(us); };
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     EXPECT_EQ(countOf(waits, 7), 32768u);
     EXPECT_EQ(countOf(waits, 21), 32768u);
     EXPECT_EQ(reads, 0);
@@ -185,7 +186,7 @@ TEST_F(CalypsoTest, VerifiedWriteOfAnIdenticalChipPulsesNothing) {
     chip = randomBytes(32768, 5);
     host.buffer = chip;
     module.key("Tpw")->value = 7;
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     EXPECT_EQ(countOf(host.delays(), 7), 0u);
     for (const std::uint16_t w : host.busWords()) {
         ASSERT_NE(w >> 8, 0x0D) << "no data was placed for programming";
@@ -199,7 +200,7 @@ TEST_F(CalypsoTest, PreCheckRefusesToSetAClearedBit) {
     chip[5] = 0x3F;
     host.buffer[5] = 0x7F;
     module.key("Tpw")->value = 7;
-    ASSERT_EQ(module.call(host.block, 5), DD_VERIFY_FAILED);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_VERIFY_FAILED);
     EXPECT_EQ(host.block.erraddr, 5u);
     EXPECT_EQ(host.block.errdata, 0x3Fu);
     EXPECT_EQ(countOf(host.delays(), 7), 0u);
@@ -214,7 +215,7 @@ TEST_F(CalypsoTest, ByteThatNeverProgramsFailsAfterNnumPulses) {
     module.key("Nnum")->value = 4;
     module.key("Nmul")->value = 5;
     host.buffer[0] = 0x00;
-    ASSERT_EQ(module.call(host.block, 5), DD_VERIFY_FAILED);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_VERIFY_FAILED);
     EXPECT_EQ(host.block.erraddr, 0u);
     EXPECT_EQ(host.block.errdata, 0xFFu);
     EXPECT_EQ(countOf(host.delays(), 7), 4u);
@@ -230,7 +231,7 @@ TEST_F(CalypsoTest, PulsesUntilTheByteVerifiesThenOverprograms) {
     // The cell takes two pulses: the first read back is still erased.
     readHook = [this](const BoardMirror&) { return reads == 1 ? 0xFF : 0x42; };
     stopAfterFirstByte();
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     EXPECT_EQ(countOf(host.delays(), 7), 2u);
     EXPECT_EQ(countOf(host.delays(), 14), 1u);
     EXPECT_EQ(reads, 3) << "two verifies and the check after overprogramming";
@@ -245,14 +246,14 @@ TEST_F(CalypsoTest, ZeroPulseCountStillPulsesOnce) {
     host.buffer[0] = 0x42;
     readHook = [](const BoardMirror&) { return std::uint8_t{0x42}; };
     stopAfterFirstByte();
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     EXPECT_EQ(countOf(host.delays(), 7), 1u);
 }
 
 TEST_F(CalypsoTest, EraseOfAChipBlankAfterOneCycleTakesOneCycle) {
     selectChip(32768);
     host.block.erraddr = 77;
-    ASSERT_EQ(module.call(host.block, 7), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_ERASE), DD_OK);
     EXPECT_EQ(host.block.erraddr, 0u);
     const auto waits = host.delays();
     EXPECT_EQ(countOf(waits, 105000), 1u);
@@ -269,7 +270,7 @@ TEST_F(CalypsoTest, EraseOfAChipBlankAfterOneCycleTakesOneCycle) {
 TEST_F(CalypsoTest, EraseGivesUpAfterTwentyCyclesWithTheFirstProgrammedAddress) {
     selectChip(65536);
     chip[0x10] = 0x00;
-    ASSERT_EQ(module.call(host.block, 7), 0x10);
+    ASSERT_EQ(module.call(host.block, DD_FN_ERASE), 0x10);
     EXPECT_EQ(host.block.erraddr, 0x10u);
     const auto waits = host.delays();
     EXPECT_EQ(countOf(waits, 105000), 20u);
@@ -282,7 +283,7 @@ TEST_F(CalypsoTest, EraseGivesUpAfterTwentyCyclesWithTheFirstProgrammedAddress) 
 TEST_F(CalypsoTest, EraseFailureAtAddressZeroIsNotReportedAsSuccess) {
     selectChip(32768);
     chip[0] = 0x7F;
-    EXPECT_EQ(module.call(host.block, 7), DD_BLANK_FAILED);
+    EXPECT_EQ(module.call(host.block, DD_FN_ERASE), DD_BLANK_FAILED);
     EXPECT_EQ(host.block.erraddr, 0u);
 }
 
@@ -291,7 +292,7 @@ TEST_F(CalypsoTest, ReadIdPacksMakerAboveDevice) {
     readHook = [](const BoardMirror& board) {
         return board.latch(9) == 0 ? std::uint8_t{0x3C} : std::uint8_t{0x10};
     };
-    ASSERT_EQ(module.call(host.block, 8), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ_ID), DD_OK);
     EXPECT_EQ(host.block.errdata, 0x3C10u);
     EXPECT_THAT(host.busWords(), ElementsAre(0x8582, 0x8780, 0x0900, 0x0180, 0x0B80, 0x0F50, 0x0BC0,
                                              0x0E00, 0x0901, 0x0E00, 0x0000));
@@ -305,7 +306,7 @@ TEST_F(CalypsoTest, ReadIdWithoutIdentificationVoltageTouchesNothing) {
     selectChip(32768);
     host.block.vid = 0;
     host.block.errdata = 5;
-    ASSERT_EQ(module.call(host.block, 8), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ_ID), DD_OK);
     EXPECT_EQ(host.block.errdata, 0u);
     EXPECT_TRUE(host.events.empty());
 }
@@ -313,17 +314,17 @@ TEST_F(CalypsoTest, ReadIdWithoutIdentificationVoltageTouchesNothing) {
 TEST_F(CalypsoTest, InsertionTestComplainsOnlyWhenTheLinesDisagree) {
     selectChip(131072);
     host.block.testins = 0;
-    ASSERT_EQ(module.call(host.block, 9), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_TEST), DD_OK);
     EXPECT_TRUE(host.events.empty());
 
     host.block.testins = 1;
-    ASSERT_EQ(module.call(host.block, 9), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_TEST), DD_OK);
     EXPECT_TRUE(host.messages().empty());
 
     readHook = [this](const BoardMirror&) { return reads == 1 ? 0x00 : 0xFF; };
     reads = 0;
     host.clearEvents();
-    ASSERT_EQ(module.call(host.block, 9), 1);
+    ASSERT_EQ(module.call(host.block, DD_FN_TEST), veldrix::calypso::kNoChipInserted);
     EXPECT_THAT(host.messages(), ElementsAre("EEPROM not connected!"));
     EXPECT_THAT(host.busWords(),
                 ElementsAre(0x09FF, 0x0100, 0x0B8F, 0x0E00, 0x0B0F, 0x0E00, 0x0B8F, 0x0000));
@@ -331,11 +332,11 @@ TEST_F(CalypsoTest, InsertionTestComplainsOnlyWhenTheLinesDisagree) {
 
 TEST_F(CalypsoTest, SelectionBoundsTheAlgorithmNumber) {
     host.block.wralg = 10;
-    ASSERT_EQ(module.select(host.block, 524288), 0);
+    ASSERT_EQ(module.select(host.block, 524288), DD_OK);
     EXPECT_EQ(host.block.wralg, 10);
     EXPECT_EQ(host.block.pins, 32);
     host.block.wralg = 11;
-    ASSERT_EQ(module.select(host.block, 65536), 0);
+    ASSERT_EQ(module.select(host.block, 65536), DD_OK);
     EXPECT_EQ(host.block.wralg, 255);
     EXPECT_EQ(host.block.pins, 28);
 }

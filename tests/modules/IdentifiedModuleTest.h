@@ -19,7 +19,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(module.loaded()) << module.loadError();
         module.restoreInitialValues();
-        ASSERT_EQ(module.identify(host.block), 0);
+        ASSERT_EQ(module.identify(host.block), DD_OK);
     }
 
     ChipModule& module;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ModuleEntry.h"
 #include "RecordingCallBlock.h"
 #include "ShippedModule.h"
 
@@ -22,8 +23,8 @@ struct ModuleTraits {
     std::string name;
     std::uint8_t version;
     std::uint32_t chipSize;                     // a size the module accepts
-    std::vector<std::uint16_t> notImplemented;  // besides 6 and codes above 15
-    std::vector<int> flagsAfterSelect;
+    std::vector<std::uint16_t> notImplemented;  // besides 6 and codes above 12
+    std::vector<unsigned> flagsAfterSelect;
     struct Key {
         char kind;
         const char* name;
@@ -40,14 +41,16 @@ const ModuleTraits kModules[] = {
     {"urania",
      6,
      128,
-     {4, 7, 8, 9, 10, 11, 12},
-     {1, 2, 3, 5},
+     {DD_FN_BLANK_CHECK, DD_FN_ERASE, DD_FN_READ_ID, DD_FN_TEST, DD_FN_LOCK, DD_FN_UNLOCK,
+      DD_FN_CONFIGURATION},
+     {DD_FN_SELECT, DD_FN_READ, DD_FN_COMPARE, DD_FN_WRITE},
      {{'d', "CHIPCODE", 0, 0, 0}, {'D', "CDELAY", 5, 0, 0}}},
     {"calypso",
      7,
      32768,
-     {10, 11, 12},
-     {1, 2, 3, 4, 5, 7, 8},
+     {DD_FN_LOCK, DD_FN_UNLOCK, DD_FN_CONFIGURATION},
+     {DD_FN_SELECT, DD_FN_READ, DD_FN_COMPARE, DD_FN_BLANK_CHECK, DD_FN_WRITE, DD_FN_ERASE,
+      DD_FN_READ_ID},
      {{'D', "WrAlg", 0, 0, 10},
       {'D', "Vccp", 50, 50, 70},
       {'D', "Vccv", 45, 45, 60},
@@ -57,8 +60,9 @@ const ModuleTraits kModules[] = {
     {"thalia",
      7,
      65536,
-     {9, 10, 11, 12},
-     {1, 2, 3, 4, 5, 7, 8},
+     {DD_FN_TEST, DD_FN_LOCK, DD_FN_UNLOCK, DD_FN_CONFIGURATION},
+     {DD_FN_SELECT, DD_FN_READ, DD_FN_COMPARE, DD_FN_BLANK_CHECK, DD_FN_WRITE, DD_FN_ERASE,
+      DD_FN_READ_ID},
      {{'D', "tppw", 50, 50, 100000},
       {'D', "tepw1", 50, 50, 100000},
       {'D', "tepw2", 100000, 100000, 1000000},
@@ -72,9 +76,9 @@ protected:
         module.restoreInitialValues();
     }
 
-    [[nodiscard]] std::vector<int> flagsSet() const {
-        std::vector<int> set;
-        for (int f = 0; f < DD_FUNCS_COUNT; ++f) {
+    [[nodiscard]] std::vector<unsigned> flagsSet() const {
+        std::vector<unsigned> set;
+        for (unsigned f = 0; f < DD_FUNCS_COUNT; ++f) {
             if (host.block.funcs[f] != 0) {
                 set.push_back(f);
             }
@@ -89,7 +93,7 @@ protected:
 
 TEST_P(ModuleFrameTest, IdentifyDescribesTheModule) {
     host.block.blank = 0;
-    ASSERT_EQ(module.identify(host.block), 0);
+    ASSERT_EQ(module.identify(host.block), DD_OK);
     EXPECT_EQ(host.block.blank, 255u);
     EXPECT_EQ(host.block.version, traits.version);
     ASSERT_NE(host.block.about, nullptr);
@@ -117,23 +121,23 @@ TEST_P(ModuleFrameTest, KeyTablePublishesItsInitialNumbers) {
 }
 
 TEST_P(ModuleFrameTest, CapabilityFlagsFollowTheInterfaceLevel) {
-    ASSERT_EQ(module.identify(host.block), 0);
+    ASSERT_EQ(module.identify(host.block), DD_OK);
     if (traits.version <= 6) {
         // Set at identify, kept for every chip: the program does not clear them.
         EXPECT_EQ(flagsSet(), traits.flagsAfterSelect);
-        ASSERT_EQ(module.select(host.block, traits.chipSize), 0);
+        ASSERT_EQ(module.select(host.block, traits.chipSize), DD_OK);
         EXPECT_EQ(flagsSet(), traits.flagsAfterSelect);
     } else {
         // Cleared by the program after identify: only selection sets them.
         EXPECT_TRUE(flagsSet().empty());
-        ASSERT_EQ(module.select(host.block, traits.chipSize), 0);
+        ASSERT_EQ(module.select(host.block, traits.chipSize), DD_OK);
         EXPECT_EQ(flagsSet(), traits.flagsAfterSelect);
     }
 }
 
 TEST_P(ModuleFrameTest, UnimplementedCodesLeaveTheBlockUntouched) {
-    ASSERT_EQ(module.identify(host.block), 0);
-    ASSERT_EQ(module.select(host.block, traits.chipSize), 0);
+    ASSERT_EQ(module.identify(host.block), DD_OK);
+    ASSERT_EQ(module.select(host.block, traits.chipSize), DD_OK);
     std::vector<std::uint16_t> codes = traits.notImplemented;
     codes.insert(codes.end(), {6, 13, 15, 16, 0x100, 0xFFFF});
     for (const std::uint16_t code : codes) {
@@ -152,8 +156,8 @@ TEST_P(ModuleFrameTest, NullBlockIsRefused) {
 }
 
 TEST_P(ModuleFrameTest, ThrowingCallbackIsContainedAndTheBoardReset) {
-    ASSERT_EQ(module.identify(host.block), 0);
-    ASSERT_EQ(module.select(host.block, traits.chipSize), 0);
+    ASSERT_EQ(module.identify(host.block), DD_OK);
+    ASSERT_EQ(module.select(host.block, traits.chipSize), DD_OK);
     host.buffer.assign(traits.chipSize, 0xFF);
     int words = 0;
     host.port = [&](std::uint16_t) -> std::uint8_t {
@@ -162,7 +166,7 @@ TEST_P(ModuleFrameTest, ThrowingCallbackIsContainedAndTheBoardReset) {
         }
         return 0xFF;
     };
-    EXPECT_EQ(module.call(host.block, 2), 0x1FF);
+    EXPECT_EQ(module.call(host.block, DD_FN_READ), veldrix::module::kHostFault);
     const auto bus = host.busWords();
     ASSERT_FALSE(bus.empty());
     EXPECT_EQ(bus.back(), 0x0000);
@@ -172,10 +176,10 @@ TEST_P(ModuleFrameTest, ThrowingCallbackIsContainedAndTheBoardReset) {
 }
 
 TEST_P(ModuleFrameTest, MissingDriverMeansNoOperationRuns) {
-    ASSERT_EQ(module.identify(host.block), 0);
-    ASSERT_EQ(module.select(host.block, traits.chipSize), 0);
+    ASSERT_EQ(module.identify(host.block), DD_OK);
+    ASSERT_EQ(module.select(host.block, traits.chipSize), DD_OK);
     host.block.bdport = nullptr;
-    EXPECT_EQ(module.call(host.block, 2), DD_NO_MATCHING_CHIP);
+    EXPECT_EQ(module.call(host.block, DD_FN_READ), DD_NO_MATCHING_CHIP);
     EXPECT_TRUE(host.events.empty());
 }
 
@@ -190,9 +194,9 @@ protected:
 
 TEST_P(ChipRowSelectionTest, UnknownSizeSelectsNothingAndOperationsRefuse) {
     ASSERT_TRUE(module.loaded()) << module.loadError();
-    ASSERT_EQ(module.identify(host.block), 0);
+    ASSERT_EQ(module.identify(host.block), DD_OK);
     ASSERT_EQ(module.select(host.block, 64), DD_NO_MATCHING_CHIP);
-    for (const std::uint16_t code : {2, 3, 5}) {
+    for (const std::uint16_t code : {DD_FN_READ, DD_FN_COMPARE, DD_FN_WRITE}) {
         EXPECT_EQ(module.call(host.block, code), DD_NO_MATCHING_CHIP) << code;
     }
     EXPECT_TRUE(host.events.empty()) << "no bus word without a chip row";
@@ -205,10 +209,10 @@ TEST_P(ChipRowSelectionTest, UnknownSizeSelectsNothingAndOperationsRefuse) {
 
 TEST_P(ChipRowSelectionTest, AFailedSelectionForgetsThePreviousRow) {
     ASSERT_TRUE(module.loaded()) << module.loadError();
-    ASSERT_EQ(module.identify(host.block), 0);
-    ASSERT_EQ(module.select(host.block, GetParam() == "calypso" ? 32768 : 32), 0);
+    ASSERT_EQ(module.identify(host.block), DD_OK);
+    ASSERT_EQ(module.select(host.block, GetParam() == "calypso" ? 32768 : 32), DD_OK);
     ASSERT_EQ(module.select(host.block, 3), DD_NO_MATCHING_CHIP);
-    EXPECT_EQ(module.call(host.block, 2), DD_NO_MATCHING_CHIP);
+    EXPECT_EQ(module.call(host.block, DD_FN_READ), DD_NO_MATCHING_CHIP);
     EXPECT_TRUE(host.busWords().empty());
 }
 

@@ -70,11 +70,11 @@ TEST_P(ShippedConfigTest, EveryChipIsAcceptedByItsModule) {
     ChipModule& module = shippedModule(GetParam().module);
     ASSERT_TRUE(module.loaded()) << module.loadError();
     RecordingCallBlock host;
-    ASSERT_EQ(module.identify(host.block), 0);
+    ASSERT_EQ(module.identify(host.block), DD_OK);
     for (std::size_t k = 1; k <= catalog.chipCount(); ++k) {
         const auto* chip = catalog.chip(k);
         SCOPED_TRACE(chip->name.c_str());
-        EXPECT_EQ(module.select(host.block, chip->size), 0);
+        EXPECT_EQ(module.select(host.block, chip->size), DD_OK);
         EXPECT_EQ(chip->width, GetParam().module == "urania" ? 16 : 8);
     }
 }

@@ -44,7 +44,7 @@ protected:
     }
 
     void selectChip(std::uint32_t size) {
-        ASSERT_EQ(module.select(host.block, size), 0);
+        ASSERT_EQ(module.select(host.block, size), DD_OK);
         host.buffer.assign(size, 0xFF);
         chip.assign(std::min<std::uint32_t>(std::max<std::uint32_t>(size, 1), 65536), 0xFF);
         host.clearEvents();
@@ -60,7 +60,7 @@ TEST_F(ThaliaTest, ReadStrobesTheLowAddressFromTheDataPins) {
     std::mt19937 rng(7);
     std::generate(chip.begin(), chip.end(), [&] { return static_cast<std::uint8_t>(rng()); });
     host.block.vcc = 45;
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     EXPECT_EQ(host.buffer, chip);
 
     const auto words = host.busWords();
@@ -81,14 +81,14 @@ TEST_F(ThaliaTest, ReadStrobesTheLowAddressFromTheDataPins) {
 TEST_F(ThaliaTest, CompareOfAMatchingChipMarksNothing) {
     selectChip(65536);
     host.block.errdata = 4;
-    ASSERT_EQ(module.call(host.block, 3), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_COMPARE), DD_OK);
     EXPECT_EQ(host.block.errdata, 0u);
     EXPECT_TRUE(host.markedAddresses().empty());
 
     host.buffer[0x00FF] = 0x12;
     host.buffer[0xFF00] = 0x34;
     host.clearEvents();
-    ASSERT_EQ(module.call(host.block, 3), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_COMPARE), DD_OK);
     EXPECT_EQ(host.block.errdata, 2u);
     EXPECT_THAT(host.markedAddresses(), ElementsAre(0x00FFu, 0xFF00u));
 }
@@ -96,7 +96,7 @@ TEST_F(ThaliaTest, CompareOfAMatchingChipMarksNothing) {
 TEST_F(ThaliaTest, BlankCheckStopsAtTheFirstProgrammedByte) {
     selectChip(65536);
     chip[0x4321] = 0xF7;
-    ASSERT_EQ(module.call(host.block, 4), DD_BLANK_FAILED);
+    ASSERT_EQ(module.call(host.block, DD_FN_BLANK_CHECK), DD_BLANK_FAILED);
     EXPECT_EQ(host.block.erraddr, 0x4321u);
     EXPECT_EQ(host.busWords().back(), 0x0000);
     EXPECT_EQ(host.events.back().b, DD_PROGRESS_CLOSE);
@@ -109,7 +109,7 @@ TEST_F(ThaliaTest, WriteRunsAtSixAndAHalfVoltsWithOnePulsePerByte) {
     module.key("tppw")->value = 33;
     host.buffer[0] = 0xC3;
     host.stopAt = [](std::int32_t position) { return position == 0; };
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     const auto voltages = host.eventsOf(Kind::Voltage);
     ASSERT_EQ(voltages.size(), 1u);
     EXPECT_EQ(voltages[0].a, 65u);
@@ -127,7 +127,7 @@ TEST_F(ThaliaTest, VerifiedWriteReportsTheFirstByteThatReadsBackWrong) {
     host.block.checkwr = 1;
     host.buffer.assign(65536, 0xFF);
     host.buffer[0x0102] = 0x00;  // the chip model keeps 0xFF everywhere
-    ASSERT_EQ(module.call(host.block, 5), DD_VERIFY_FAILED);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_VERIFY_FAILED);
     EXPECT_EQ(host.block.erraddr, 0x0102u);
     EXPECT_EQ(host.block.errdata, 0xFFu);
     const auto words = host.busWords();
@@ -141,7 +141,7 @@ TEST_F(ThaliaTest, EraseWritesTheTwoCommandsWithTheirPulseWidths) {
     selectChip(65536);
     module.key("tepw1")->value = 60;
     module.key("tepw2")->value = 70000;
-    ASSERT_EQ(module.call(host.block, 7), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_ERASE), DD_OK);
     EXPECT_THAT(host.busWords(),
                 ElementsAre(0x8582, 0x8780, 0x0F80, 0x0BA0,  // power-up
                             0x8580, 0x0BA0, 0x0BB0, 0x0D55, 0x0BA0, 0x0155, 0x0F84, 0x0BE0, 0x0DAA,
@@ -158,7 +158,7 @@ TEST_F(ThaliaTest, ReadIdPutsTheSecondCodeInTheUpperHalf) {
     readHook = [](const BoardMirror& board) {
         return board.latch(1) == 0 ? std::uint8_t{0xDA} : std::uint8_t{0x08};
     };
-    ASSERT_EQ(module.call(host.block, 8), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ_ID), DD_OK);
     EXPECT_EQ(host.block.errdata, 0x000800DAu);
     EXPECT_THAT(host.busWords(),
                 ElementsAre(0x8582, 0x8780, 0x0F80, 0x0BE0, 0x0F90,  // identifier mode
@@ -173,28 +173,28 @@ TEST_F(ThaliaTest, ReadIdPutsTheSecondCodeInTheUpperHalf) {
 
 TEST_F(ThaliaTest, EraseKeyDecidesWhetherEraseIsOffered) {
     module.key("erase")->value = 0;
-    host.block.funcs[9] = 1;
-    ASSERT_EQ(module.select(host.block, 65536), 0);
-    EXPECT_EQ(host.block.funcs[7], 0);
-    EXPECT_EQ(host.block.funcs[9], 0);
+    host.block.funcs[DD_FN_TEST] = 1;
+    ASSERT_EQ(module.select(host.block, 65536), DD_OK);
+    EXPECT_EQ(host.block.funcs[DD_FN_ERASE], 0);
+    EXPECT_EQ(host.block.funcs[DD_FN_TEST], 0);
     EXPECT_EQ(host.block.pins, 20);
     module.key("erase")->value = 1;
-    ASSERT_EQ(module.select(host.block, 65536), 0);
-    EXPECT_EQ(host.block.funcs[7], 1);
+    ASSERT_EQ(module.select(host.block, 65536), DD_OK);
+    EXPECT_EQ(host.block.funcs[DD_FN_ERASE], 1);
 }
 
 TEST_F(ThaliaTest, TinyChipReportsEveryByte) {
     selectChip(16);
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     EXPECT_EQ(host.eventsOf(Kind::Progress).size(), 17u);
     selectChip(0);
-    ASSERT_EQ(module.call(host.block, 4), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_BLANK_CHECK), DD_OK);
 }
 
 TEST_F(ThaliaTest, SizesBeyondSixteenAddressBitsAreNotWalkedTwice) {
     selectChip(0x20000);
     host.buffer.assign(0x20000, 0xEE);
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     EXPECT_EQ(std::count(host.buffer.begin(), host.buffer.begin() + 0x10000, 0xFF), 0x10000);
     EXPECT_EQ(std::count(host.buffer.begin() + 0x10000, host.buffer.end(), 0xEE), 0x10000);
 }
@@ -203,7 +203,7 @@ TEST_F(ThaliaTest, StopRequestEndsAWriteAfterTheCurrentByte) {
     selectChip(65536);
     host.block.checkwr = 0;
     host.stopAt = [](std::int32_t position) { return position == 2048; };
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     const auto words = host.busWords();
     EXPECT_EQ(std::count(words.begin(), words.end(), 0x0BF0), 2049);
     EXPECT_EQ(words.back(), 0x0000);

@@ -96,7 +96,7 @@ protected:
     }
 
     void selectChip(std::uint32_t size) {
-        ASSERT_EQ(module.select(host.block, size), 0);
+        ASSERT_EQ(module.select(host.block, size), DD_OK);
         host.buffer.assign(size, 0xFF);
         host.clearEvents();
     }
@@ -105,7 +105,7 @@ protected:
 TEST_F(UraniaTest, ReadPowersUpThenClocksReadCommandsForEveryWord) {
     selectChip(128);
     host.block.vcc = 55;
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
 
     const auto words = host.busWords();
     ASSERT_GE(words.size(), 12u);
@@ -143,7 +143,7 @@ TEST_F(UraniaTest, ReadStoresTheLowByteFirstInTheBuffer) {
     }
     chip.words[5] = 0x1234;
     host.port = std::ref(chip);
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     EXPECT_EQ(host.buffer[10], 0x34);
     EXPECT_EQ(host.buffer[11], 0x12);
     for (std::size_t w = 0; w < 64; ++w) {
@@ -153,7 +153,7 @@ TEST_F(UraniaTest, ReadStoresTheLowByteFirstInTheBuffer) {
 
 TEST_F(UraniaTest, SixteenWordPartUsesTheShortCommandForm) {
     selectChip(32);
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     const auto frames = decodeFrames(host.busWords());
     ASSERT_EQ(frames.size(), 16u);
     for (std::uint32_t w = 0; w < 16; ++w) {
@@ -173,7 +173,7 @@ TEST_F(UraniaTest, CompareMarksBothBytesOfAWrongWordAndCountsWords) {
     host.buffer[14] = 0x00;  // low byte of word 7
     host.buffer[7] = 0x00;   // high byte of word 3
     host.block.errdata = 99;
-    ASSERT_EQ(module.call(host.block, 3), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_COMPARE), DD_OK);
     EXPECT_THAT(host.markedAddresses(), ElementsAre(6, 7, 14, 15));
     EXPECT_EQ(host.block.errdata, 2u);
     const auto frames = decodeFrames(host.busWords());
@@ -187,7 +187,7 @@ TEST_F(UraniaTest, StandardWriteEnablesWritesAndWaitsForEachWord) {
     for (std::size_t i = 0; i < host.buffer.size(); ++i) {
         host.buffer[i] = static_cast<std::uint8_t>(i * 7);
     }
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     const auto frames = decodeFrames(host.busWords());
     ASSERT_EQ(frames.size(), 64u * 3);
     for (std::uint32_t w = 0; w < 64; ++w) {
@@ -210,7 +210,7 @@ TEST_F(UraniaTest, WriteEnableFillsTheWholeAddressField) {
         SCOPED_TRACE(size);
         selectChip(size);
         host.block.checkwr = 0;
-        ASSERT_EQ(module.call(host.block, 5), 0);
+        ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
         const unsigned field = size <= 512 ? 8 : 10;
         const auto frames = decodeFrames(host.busWords());
         EXPECT_EQ(frames.front().bits, "10011" + std::string(field - 2, '0'));
@@ -223,7 +223,7 @@ TEST_F(UraniaTest, ShortFormWriteErasesFirstAndDisablesWritesAfter) {
     host.block.checkwr = 0;
     host.buffer[6] = 0xCD;
     host.buffer[7] = 0xAB;
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     const auto frames = decodeFrames(host.busWords());
     ASSERT_EQ(frames.size(), 16u * 4);
     const std::size_t w = 3;
@@ -248,7 +248,7 @@ TEST_F(UraniaTest, VerifiedWriteStopsAtTheFirstWrongWord) {
     host.buffer[1] = 0x12;
     host.buffer[2] = 0x35;
     host.buffer[3] = 0x12;
-    ASSERT_EQ(module.call(host.block, 5), DD_VERIFY_FAILED);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_VERIFY_FAILED);
     EXPECT_EQ(host.block.erraddr, 2u);
     EXPECT_EQ(host.block.errdata, 0x1234u);
     const auto frames = decodeFrames(host.busWords());
@@ -264,7 +264,7 @@ TEST_F(UraniaTest, OnlyCheckValueOneVerifies) {
     selectChip(128);
     host.block.checkwr = 2;
     host.buffer.assign(128, 0x00);  // the floating bus would read 0xFFFF
-    ASSERT_EQ(module.call(host.block, 5), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_WRITE), DD_OK);
     for (const auto& frame : decodeFrames(host.busWords())) {
         EXPECT_EQ(frame.samples, 0);
     }
@@ -272,12 +272,12 @@ TEST_F(UraniaTest, OnlyCheckValueOneVerifies) {
 
 TEST_F(UraniaTest, CellDelayChangesWaitsButNotTheBits) {
     selectChip(128);
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     const auto fastWords = host.busWords();
 
     module.key("CDELAY")->value = 50;
     host.clearEvents();
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     EXPECT_EQ(host.busWords(), fastWords);
     auto waits = host.delays();
     ASSERT_EQ(waits.front(), 10000u);
@@ -291,7 +291,7 @@ TEST_F(UraniaTest, CellDelayChangesWaitsButNotTheBits) {
 TEST_F(UraniaTest, StopRequestsAreIgnored) {
     selectChip(128);
     host.stopAt = [](std::int32_t) { return true; };
-    ASSERT_EQ(module.call(host.block, 2), 0);
+    ASSERT_EQ(module.call(host.block, DD_FN_READ), DD_OK);
     EXPECT_EQ(decodeFrames(host.busWords()).size(), 64u);
 }
 

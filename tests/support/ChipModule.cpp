@@ -41,7 +41,7 @@ std::int32_t ChipModule::identify(dlldata& block) const {
     std::memset(block.funcs, 0, sizeof block.funcs);
     block.keys = nullptr;
     block.about = nullptr;
-    const std::int32_t result = call(block, 0);
+    const std::int32_t result = call(block, DD_FN_IDENTIFY);
     if (block.version > 6) {
         std::memset(block.funcs, 0, sizeof block.funcs);
     }
@@ -55,7 +55,7 @@ std::int32_t ChipModule::select(dlldata& block, std::uint32_t size) const {
     block.size = size;
     block.blank = 0xFF;
     block.page = 0;
-    return call(block, 1);
+    return call(block, DD_FN_SELECT);
 }
 
 CfgKey* ChipModule::key(const char* name) const {

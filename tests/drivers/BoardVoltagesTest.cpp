@@ -1,10 +1,10 @@
-#include "common/BoardVoltageTables.h"
+#include "BoardVoltages.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-namespace veldrix::drivers {
+namespace veldrix::board {
 namespace {
 
 template <std::size_t N>
@@ -14,7 +14,7 @@ void expectStrictlyAscending(const std::array<std::uint16_t, N>& table) {
     }
 }
 
-TEST(BoardVoltageTables, TablesAscendAndCodesAreDistinctFiveBitPatterns) {
+TEST(BoardVoltages, TablesAscendAndCodesAreDistinctFiveBitPatterns) {
     expectStrictlyAscending(kVccTenths);
     expectStrictlyAscending(kVppTenths);
     expectStrictlyAscending(kVidTenths);
@@ -26,7 +26,7 @@ TEST(BoardVoltageTables, TablesAscendAndCodesAreDistinctFiveBitPatterns) {
     EXPECT_EQ(codes.size(), kVppCodes.size());
 }
 
-TEST(BoardVoltageTables, ProgrammingVoltagesFollowTheBoardsSteps) {
+TEST(BoardVoltages, ProgrammingVoltagesFollowTheBoardsSteps) {
     // 5.5 to 10.5 V by 1 V, 11 to 21 V by 0.5 V, 22 to 26 V by 1 V.
     std::size_t i = 0;
     for (std::uint16_t v = 55; v <= 105; v += 10)
@@ -44,7 +44,7 @@ TEST(BoardVoltageTables, ProgrammingVoltagesFollowTheBoardsSteps) {
     EXPECT_EQ(kVppCodes[31], 0x00);  // 26.0 V
 }
 
-TEST(BoardVoltageTables, EveryVoltageByteDecodesToTheVoltagesComposedIntoIt) {
+TEST(BoardVoltages, EveryVoltageByteDecodesToTheVoltagesComposedIntoIt) {
     for (std::size_t c = 0; c < kVccTenths.size(); ++c) {
         for (std::size_t p = 0; p < kVppTenths.size(); ++p) {
             for (std::size_t d = 0; d < kVidTenths.size(); ++d) {
@@ -59,13 +59,13 @@ TEST(BoardVoltageTables, EveryVoltageByteDecodesToTheVoltagesComposedIntoIt) {
     }
 }
 
-TEST(BoardVoltageTables, ComposedBytesOfTheBoardsKnownSettings) {
+TEST(BoardVoltages, ComposedBytesOfTheBoardsKnownSettings) {
     EXPECT_EQ(composeVoltageByte(0, 0, 0), 0xCF);  // the reset's voltage byte
     EXPECT_EQ(composeVoltageByte(50, 125, 120), 0xD8);
     EXPECT_EQ(composeVoltageByte(60, 260, 140), 0x30);
 }
 
-TEST(BoardVoltageTables, RequestsBetweenEntriesTakeTheLowerOne) {
+TEST(BoardVoltages, RequestsBetweenEntriesTakeTheLowerOne) {
     EXPECT_EQ(voltageIndex(kVppTenths, 129), 9u);  // 12.5 V
     EXPECT_EQ(voltageIndex(kVppTenths, 125), 9u);
     EXPECT_EQ(voltageIndex(kVccTenths, 59), 2u);
@@ -74,12 +74,12 @@ TEST(BoardVoltageTables, RequestsBetweenEntriesTakeTheLowerOne) {
     EXPECT_EQ(voltageIndex(kVidTenths, 0), 0u);
 }
 
-TEST(BoardVoltageTables, OnlyTheLowSixteenBitsOfARequestCount) {
+TEST(BoardVoltages, OnlyTheLowSixteenBitsOfARequestCount) {
     EXPECT_EQ(voltageIndex(kVccTenths, 0x10000 + 55), 2u);
     EXPECT_EQ(voltageIndex(kVccTenths, -1), 3u);  // 0xFFFF: above every entry
 }
 
-TEST(BoardVoltageTables, ExportedTablesCarryTheirCountFirst) {
+TEST(BoardVoltages, ExportedTablesCarryTheirCountFirst) {
     constexpr auto vpp = countedTable(kVppTenths);
     EXPECT_EQ(vpp[0], 32);
     EXPECT_EQ(vpp[1], 55);
@@ -87,4 +87,4 @@ TEST(BoardVoltageTables, ExportedTablesCarryTheirCountFirst) {
 }
 
 }  // namespace
-}  // namespace veldrix::drivers
+}  // namespace veldrix::board

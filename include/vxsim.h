@@ -29,10 +29,11 @@
  * with <latch> and <pattern> the control register's low four bits and the
  * bytes as two hex digits, e.g. "    104211 W 09 CD".
  *
- * Board wiring (latches are written by a falling strobe: the control register
- * goes from a pattern with bit 0 or 1 set to one with both clear, while its
- * bit 5 (data direction) is clear; the data register is latched into the
- * latch numbered by the old pattern's low four bits):
+ * Board wiring, named for the drivers, the simulator and the chip modules in
+ * board/BoardLatches.h (latches are written by a falling strobe: the control
+ * register goes from a pattern with bit 0 or 1 set to one with both clear,
+ * while its bit 5 (data direction) is clear; the data register is latched
+ * into the latch numbered by the old pattern's low four bits):
  *
  * | latch | bits        | line                                                      |
  * |-------|-------------|-----------------------------------------------------------|
@@ -197,8 +198,8 @@ VXSIM_API int vxsim_trace_close(void);
 typedef int (*vxsim_insert_fn)(int kind, uint32_t size, const char* image_path);
 typedef int (*vxsim_insert_for_module_fn)(const char* module, uint32_t size,
                                           const char* image_path);
-typedef int (*vxsim_void_fn)(
-    void); /* vxsim_remove, _chip_kind, _save, _clear_faults, _trace_close */
+/* vxsim_remove, _chip_kind, _save, _clear_faults and _trace_close. */
+typedef int (*vxsim_void_fn)(void);
 typedef uint32_t (*vxsim_chip_size_fn)(void);
 typedef int (*vxsim_read_fn)(uint32_t address, uint8_t* bytes, uint32_t length);
 typedef int (*vxsim_write_fn)(uint32_t address, const uint8_t* bytes, uint32_t length);

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace veldrix::drivers {
+namespace veldrix::board {
 
 inline constexpr std::array<std::uint16_t, 4> kVccTenths = {45, 50, 55, 60};
 inline constexpr std::array<std::uint16_t, 2> kVidTenths = {120, 140};
@@ -84,4 +84,4 @@ template <std::size_t N>
     return table;
 }
 
-}  // namespace veldrix::drivers
+}  // namespace veldrix::board

@@ -1,13 +1,12 @@
-// The simulator's C interface: every call answers with a result code, and no
-// C++ exception leaves it.
-
-#include "vxsim.h"
+// The simulator's C interface, exported by every driver: every call answers
+// with a result code, and no C++ exception leaves it.
 
 #include <string_view>
 
 #include "ChipFactory.h"
 #include "Simulator.h"
 #include "common/CBoundary.h"
+#include "vxsim.h"
 
 namespace {
 

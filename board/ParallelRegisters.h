@@ -1,9 +1,10 @@
 #pragma once
-// Register offsets of a PC parallel port, relative to its base address.
+// Register offsets of a PC parallel port, relative to its base address, and
+// the control register's bits.
 
 #include <cstdint>
 
-namespace veldrix::portio {
+namespace veldrix::board {
 
 inline constexpr std::uint16_t kDataRegister = 0;            // data lines D0-D7
 inline constexpr std::uint16_t kStatusRegister = 1;          // input lines, read only
@@ -18,4 +19,4 @@ inline constexpr std::uint8_t kControlDataInput = 0x20;
 // Control bits that the port's own strobe logic drives (bits 0 to 3).
 inline constexpr std::uint8_t kControlLines = 0x0F;
 
-}  // namespace veldrix::portio
+}  // namespace veldrix::board
