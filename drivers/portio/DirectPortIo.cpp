@@ -3,52 +3,56 @@
 #include "FloatingPortIo.h"
 #include "ParallelRegisters.h"
 
-#if defined(__x86_64__) || defined(__i386__)
-#include <sys/io.h>
-#define VELDRIX_HAS_PORT_INSTRUCTIONS 1
-#else
-#define VELDRIX_HAS_PORT_INSTRUCTIONS 0
-#endif
-
 namespace veldrix::portio {
 
-std::unique_ptr<DirectPortIo> DirectPortIo::open(std::uint16_t base) {
-#if VELDRIX_HAS_PORT_INSTRUCTIONS
-    if (ioperm(base, board::kRegisterSpan, 1) != 0) {
-        return nullptr;
-    }
-    const bool ecp =
-        ioperm(static_cast<unsigned long>(base) + board::kEcpControlRegister, 1, 1) == 0;
-    return std::unique_ptr<DirectPortIo>(new DirectPortIo(base, ecp));
-#else
-    (void)base;
-    return nullptr;
-#endif
+namespace {
+
+// The extended control register's address, 0 when it would lie beyond the
+// last port address.
+std::uint16_t ecrAddress(std::uint16_t base) {
+    const unsigned address = base + board::kEcpControlRegister;
+    return address <= 0xFFFF ? static_cast<std::uint16_t>(address) : 0;
 }
 
-bool DirectPortIo::granted(std::uint16_t address) const noexcept {
-    const auto offset = static_cast<std::uint16_t>(address - base_);
-    return offset < board::kRegisterSpan || (ecpGranted_ && offset == board::kEcpControlRegister);
+}  // namespace
+
+std::unique_ptr<DirectPortIo> DirectPortIo::open(std::uint16_t base,
+                                                 PortInstructions& instructions) {
+    std::unique_ptr<DirectPortIo> io(new DirectPortIo(base, instructions));
+    if (!io->registers_.held()) {
+        return nullptr;
+    }
+    return io;
+}
+
+DirectPortIo::DirectPortIo(std::uint16_t base, PortInstructions& instructions)
+    : instructions_(instructions),
+      ecrAddress_(ecrAddress(base)),
+      registers_(instructions, base, board::kRegisterSpan),
+      ecr_(instructions, ecrAddress_, registers_.held() && ecrAddress_ != 0 ? 1 : 0) {}
+
+DirectPortIo::~DirectPortIo() {
+    if (ecrBefore_) {
+        instructions_.out(ecrAddress_, *ecrBefore_);
+    }
 }
 
 std::uint8_t DirectPortIo::in(std::uint16_t address) {
-#if VELDRIX_HAS_PORT_INSTRUCTIONS
-    if (granted(address)) {
-        return inb(address);
+    if (registers_.covers(address) || ecr_.covers(address)) {
+        return instructions_.in(address);
     }
-#endif
     return FloatingPortIo::kFloatingLines;
 }
 
 void DirectPortIo::out(std::uint16_t address, std::uint8_t value) {
-#if VELDRIX_HAS_PORT_INSTRUCTIONS
-    if (granted(address)) {
-        outb(value, address);
+    if (registers_.covers(address)) {
+        instructions_.out(address, value);
+    } else if (ecr_.covers(address)) {
+        if (!ecrBefore_) {
+            ecrBefore_ = instructions_.in(address);
+        }
+        instructions_.out(address, value);
     }
-#else
-    (void)address;
-    (void)value;
-#endif
 }
 
 }  // namespace veldrix::portio

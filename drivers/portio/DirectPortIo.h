@@ -1,11 +1,16 @@
 #pragma once
-// x86 in/out instructions on the registers of one port, for a process that
-// holds I/O permission for them.
+// The processor's port instructions on the registers of one port, for a
+// thread that holds I/O permission for them. The port is handed back as it
+// was taken: the extended control register gets its old byte again and the
+// permission is returned.
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "IPortIo.h"
+#include "PortGrant.h"
+#include "PortInstructions.h"
 
 namespace veldrix::portio {
 
@@ -13,7 +18,11 @@ class DirectPortIo final : public IPortIo {
 public:
     // Asks for permission on base..base+3 (and the extended control register
     // when the system grants it); nullptr without permission.
-    [[nodiscard]] static std::unique_ptr<DirectPortIo> open(std::uint16_t base);
+    [[nodiscard]] static std::unique_ptr<DirectPortIo> open(
+        std::uint16_t base, PortInstructions& instructions = processorPortInstructions());
+    ~DirectPortIo() override;
+    DirectPortIo(const DirectPortIo&) = delete;
+    DirectPortIo& operator=(const DirectPortIo&) = delete;
 
     // Addresses outside the granted registers read 0xFF and ignore writes:
     // touching them would fault.
@@ -21,12 +30,15 @@ public:
     void out(std::uint16_t address, std::uint8_t value) override;
 
 private:
-    DirectPortIo(std::uint16_t base, bool ecpGranted) noexcept
-        : base_(base), ecpGranted_(ecpGranted) {}
-    [[nodiscard]] bool granted(std::uint16_t address) const noexcept;
+    DirectPortIo(std::uint16_t base, PortInstructions& instructions);
 
-    std::uint16_t base_;
-    bool ecpGranted_;
+    PortInstructions& instructions_;
+    std::uint16_t ecrAddress_;  // 0 when beyond the last port address
+    PortGrant registers_;
+    PortGrant ecr_;
+    // What the extended control register held before its first write here;
+    // the destructor puts it back before the grants return the permission.
+    std::optional<std::uint8_t> ecrBefore_;
 };
 
 }  // namespace veldrix::portio
