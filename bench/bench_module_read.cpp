@@ -17,22 +17,15 @@
 
 #include "dlldata.h"
 #include "platform/DynamicLibrary.h"
+#include "vxsim.h"
 
 namespace {
-
-constexpr std::uint16_t kSimulatorPort = 0x0F00;  // the board behind the "SIM" port
-constexpr int kEeprom = 2;                        // simulator chip kinds
-constexpr int kMultiplexedEprom = 3;
-
-using InsertFn = int (*)(int kind, std::uint32_t size, const char* image);
-using ClockManualFn = void (*)(int on);
-using ClockAdvanceFn = void (*)(std::uint32_t microseconds);
 
 // The program's side of the call block, reduced to what a Read needs.
 struct Host {
     dd_bdport_fn driverPort = nullptr;
     dd_driver_voltage_fn driverVoltage = nullptr;
-    ClockAdvanceFn advanceClock = nullptr;
+    vxsim_clock_advance_fn advanceClock = nullptr;
     std::vector<std::uint8_t> buffer;
     std::uint64_t busWords = 0;
     std::uint64_t waitedMicroseconds = 0;
@@ -86,9 +79,9 @@ public:
         auto init = driver_.function<dd_driver_init_fn>("init");
         host.driverPort = driver_.function<dd_bdport_fn>("bdport");
         host.driverVoltage = driver_.function<dd_driver_voltage_fn>("voltage");
-        host.advanceClock = driver_.function<ClockAdvanceFn>("vxsim_clock_advance");
-        insert_ = driver_.function<InsertFn>("vxsim_insert");
-        auto manual = driver_.function<ClockManualFn>("vxsim_clock_manual");
+        host.advanceClock = driver_.function<vxsim_clock_advance_fn>("vxsim_clock_advance");
+        insert_ = driver_.function<vxsim_insert_fn>("vxsim_insert");
+        auto manual = driver_.function<vxsim_clock_manual_fn>("vxsim_clock_manual");
         auto* portadr = driver_.data<std::uint16_t>("portadr");
         if (!init || !host.driverPort || !host.driverVoltage || !host.advanceClock || !insert_ ||
             !manual || !portadr) {
@@ -97,7 +90,7 @@ public:
             return;
         }
         manual(1);
-        *portadr = kSimulatorPort;
+        *portadr = VXSIM_BASE_ADDRESS;
         if (init() != 0) {
             problem_ = "the simulated board did not answer init";
         }
@@ -110,7 +103,7 @@ public:
 
 private:
     veldrix::platform::DynamicLibrary driver_;
-    InsertFn insert_ = nullptr;
+    vxsim_insert_fn insert_ = nullptr;
     std::string problem_;
 };
 
@@ -177,10 +170,10 @@ void readWholeChip(benchmark::State& state, const char* module, int kind, std::u
 }
 
 void BM_CalypsoRead512K(benchmark::State& state) {
-    readWholeChip(state, "calypso", kEeprom, 524288);
+    readWholeChip(state, "calypso", VXSIM_KIND_EEPROM, 524288);
 }
 void BM_ThaliaRead64K(benchmark::State& state) {
-    readWholeChip(state, "thalia", kMultiplexedEprom, 65536);
+    readWholeChip(state, "thalia", VXSIM_KIND_MUX_EPROM, 65536);
 }
 
 BENCHMARK(BM_CalypsoRead512K)->Unit(benchmark::kMillisecond);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "AccessTime.h"
 #include "BoardLines.h"
 #include "ChipMemory.h"
 
@@ -21,13 +22,13 @@ public:
 
     [[nodiscard]] virtual ChipKind kind() const noexcept = 0;
     [[nodiscard]] virtual bool powered(const BoardLines& lines) const noexcept = 0;
-    // Called after every latch write; `now` in nanoseconds of the board clock.
-    virtual void linesChanged(const BoardLines& lines, std::uint64_t now) = 0;
+    // Called after every latch write; read `now` only where the time matters.
+    virtual void linesChanged(const BoardLines& lines, const AccessTime& now) = 0;
     // The data lines while the board does not drive them: what the chip puts
     // out, the bias where it puts out nothing, low where an unpowered chip
     // clamps them.
     [[nodiscard]] virtual std::uint8_t dataLines(const BoardLines& lines,
-                                                 std::uint64_t now) const = 0;
+                                                 const AccessTime& now) const = 0;
 
     // Identifier codes; false for a chip without an identifier mode.
     virtual bool setIdentifier(std::uint8_t /*maker*/, std::uint8_t /*device*/) { return false; }

@@ -56,7 +56,7 @@ PulseKind EepromChip::pulseCalledFor(const BoardLines& lines) const noexcept {
     return vpp >= VXSIM_PROGRAM_VPP_MIN && pgmLow ? PulseKind::Program : PulseKind::None;
 }
 
-void EepromChip::linesChanged(const BoardLines& lines, std::uint64_t now) {
+void EepromChip::linesChanged(const BoardLines& lines, const AccessTime& now) {
     if (auto finished =
             pulse_.update(pulseCalledFor(lines), now, address(lines), lines.pinsTowardsChip())) {
         finish(*finished);
@@ -72,7 +72,7 @@ void EepromChip::finish(const PulseTracker::Pulse& pulse) {
     }
 }
 
-std::uint8_t EepromChip::dataLines(const BoardLines& lines, std::uint64_t /*now*/) const {
+std::uint8_t EepromChip::dataLines(const BoardLines& lines, const AccessTime& /*now*/) const {
     if (!powered(lines)) {
         return 0x00;
     }

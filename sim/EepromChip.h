@@ -36,8 +36,9 @@ public:
 
     [[nodiscard]] ChipKind kind() const noexcept override { return ChipKind::Eeprom; }
     [[nodiscard]] bool powered(const BoardLines& lines) const noexcept override;
-    void linesChanged(const BoardLines& lines, std::uint64_t now) override;
-    [[nodiscard]] std::uint8_t dataLines(const BoardLines& lines, std::uint64_t now) const override;
+    void linesChanged(const BoardLines& lines, const AccessTime& now) override;
+    [[nodiscard]] std::uint8_t dataLines(const BoardLines& lines,
+                                         const AccessTime& now) const override;
     bool setIdentifier(std::uint8_t maker, std::uint8_t device) override;
 
 private:

@@ -48,7 +48,7 @@ bool MicrowireChip::setWriteTime(std::uint32_t microseconds) {
     return true;
 }
 
-void MicrowireChip::linesChanged(const BoardLines& lines, std::uint64_t now) {
+void MicrowireChip::linesChanged(const BoardLines& lines, const AccessTime& now) {
     const bool on = powered(lines);
     if (on != powered_) {
         powerChanged(on);
@@ -82,11 +82,11 @@ void MicrowireChip::powerChanged(bool on) {
     sk_ = false;
 }
 
-void MicrowireChip::selected(std::uint64_t now) {
-    phase_ = now < busyUntil_ ? Phase::Ignored : Phase::AwaitStart;
+void MicrowireChip::selected(const AccessTime& now) {
+    phase_ = now.nanoseconds() < busyUntil_ ? Phase::Ignored : Phase::AwaitStart;
 }
 
-void MicrowireChip::deselected(std::uint64_t now) {
+void MicrowireChip::deselected(const AccessTime& now) {
     if (phase_ == Phase::Complete && pending_ != Pending::None && writeEnabled_) {
         switch (pending_) {
             case Pending::Write:
@@ -106,7 +106,7 @@ void MicrowireChip::deselected(std::uint64_t now) {
             case Pending::None:
                 break;
         }
-        busyUntil_ = now + writeNanoseconds_;
+        busyUntil_ = now.nanoseconds() + writeNanoseconds_;
         showStatus_ = true;
     }
     phase_ = Phase::Deselected;
@@ -190,7 +190,7 @@ void MicrowireChip::decodeInstruction() {
     }
 }
 
-std::uint8_t MicrowireChip::dataLines(const BoardLines& lines, std::uint64_t now) const {
+std::uint8_t MicrowireChip::dataLines(const BoardLines& lines, const AccessTime& now) const {
     const std::uint8_t bias = lines.bias();
     const auto others = static_cast<std::uint8_t>(bias & ~board::kMicrowireDataOut);
     if (!powered(lines)) {
@@ -200,7 +200,7 @@ std::uint8_t MicrowireChip::dataLines(const BoardLines& lines, std::uint64_t now
     if (cs_ && phase_ == Phase::ReadOut) {
         level = doLevel_;
     } else if (cs_ && showStatus_ && (phase_ == Phase::AwaitStart || phase_ == Phase::Ignored)) {
-        level = now >= busyUntil_;  // 1 ready, 0 busy
+        level = now.nanoseconds() >= busyUntil_;  // 1 ready, 0 busy
     }
     return static_cast<std::uint8_t>(others | (level ? board::kMicrowireDataOut : 0));
 }

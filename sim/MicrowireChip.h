@@ -24,8 +24,9 @@ public:
 
     [[nodiscard]] ChipKind kind() const noexcept override { return ChipKind::Microwire; }
     [[nodiscard]] bool powered(const BoardLines& lines) const noexcept override;
-    void linesChanged(const BoardLines& lines, std::uint64_t now) override;
-    [[nodiscard]] std::uint8_t dataLines(const BoardLines& lines, std::uint64_t now) const override;
+    void linesChanged(const BoardLines& lines, const AccessTime& now) override;
+    [[nodiscard]] std::uint8_t dataLines(const BoardLines& lines,
+                                         const AccessTime& now) const override;
     bool setWriteTime(std::uint32_t microseconds) override;
 
 private:
@@ -41,8 +42,8 @@ private:
     enum class Pending { None, Write, WriteAll, Erase, EraseAll };
 
     void powerChanged(bool on);
-    void selected(std::uint64_t now);
-    void deselected(std::uint64_t now);
+    void selected(const AccessTime& now);
+    void deselected(const AccessTime& now);
     void risingEdge(bool di);
     void decodeInstruction();
     [[nodiscard]] std::uint16_t word(std::uint32_t index) const;

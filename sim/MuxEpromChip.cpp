@@ -34,7 +34,7 @@ std::uint32_t MuxEpromChip::address(const BoardLines& lines) const noexcept {
                          lowAddress_);
 }
 
-void MuxEpromChip::linesChanged(const BoardLines& lines, std::uint64_t now) {
+void MuxEpromChip::linesChanged(const BoardLines& lines, const AccessTime& now) {
     const std::uint8_t control = lines[board::kControlLatch];
     const bool ale = powered(lines) && (control & board::kChipEnableLine) != 0;
     const bool programming = powered(lines) && programMode(lines);
@@ -69,7 +69,7 @@ void MuxEpromChip::finish(const PulseTracker::Pulse& pulse) {
         pulse.address == memory().wrap(kEraseFirstAddress) && pulse.data == kEraseFirstData;
 }
 
-std::uint8_t MuxEpromChip::dataLines(const BoardLines& lines, std::uint64_t /*now*/) const {
+std::uint8_t MuxEpromChip::dataLines(const BoardLines& lines, const AccessTime& /*now*/) const {
     if (!powered(lines)) {
         return 0x00;
     }

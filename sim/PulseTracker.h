@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "AccessTime.h"
+
 namespace veldrix::sim {
 
 enum class PulseKind { None, Program, Erase };
@@ -18,8 +20,9 @@ public:
         std::uint64_t nanoseconds = 0;  // length, when finished
     };
 
-    // The lines now call for `kind`; returns the pulse that this ends.
-    [[nodiscard]] std::optional<Pulse> update(PulseKind kind, std::uint64_t now,
+    // The lines now call for `kind`; returns the pulse that this ends. The
+    // time is read only at an edge.
+    [[nodiscard]] std::optional<Pulse> update(PulseKind kind, const AccessTime& now,
                                               std::uint32_t address, std::uint8_t data) noexcept {
         if (kind == current_.kind) {
             return std::nullopt;
@@ -27,10 +30,10 @@ public:
         std::optional<Pulse> finished;
         if (current_.kind != PulseKind::None) {
             finished = current_;
-            finished->nanoseconds = now - start_;
+            finished->nanoseconds = now.nanoseconds() - start_;
         }
         current_ = Pulse{kind, address, data, 0};
-        start_ = now;
+        start_ = now.nanoseconds();
         return finished;
     }
 

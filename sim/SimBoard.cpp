@@ -22,11 +22,11 @@ std::uint8_t SimBoard::readRegister(std::uint16_t offset) {
             if ((control_ & board::kControlDataInput) == 0) {
                 return data_;  // the PC's own outputs
             }
+            const AccessTime now(clock_);
             const std::uint8_t value =
-                pattern() == board::kDataLinesSelector ? dataLines() : kNothingThere;
+                pattern() == board::kDataLinesSelector ? dataLines(now) : kNothingThere;
             if (trace_.active()) {
-                trace_.record(TraceWriter::Event::DataRead, pattern(), value,
-                              clock_.nowNanoseconds());
+                trace_.record(TraceWriter::Event::DataRead, pattern(), value, now.nanoseconds());
             }
             return value;
         }
@@ -72,9 +72,10 @@ void SimBoard::writeLatch(unsigned latch, std::uint8_t value) {
     } else if (latch == board::kSetupLatch) {
         clearLatches(board::kClearedBySetup);
     }
-    const std::uint64_t now = clock_.nowNanoseconds();
+    const AccessTime now(clock_);
     if (trace_.active()) {
-        trace_.record(TraceWriter::Event::LatchWrite, static_cast<std::uint8_t>(latch), value, now);
+        trace_.record(TraceWriter::Event::LatchWrite, static_cast<std::uint8_t>(latch), value,
+                      now.nanoseconds());
     }
     if (!chip_) {
         return;
@@ -94,21 +95,21 @@ void SimBoard::clearLatches(std::span<const std::uint8_t> latches) noexcept {
     }
 }
 
-std::uint8_t SimBoard::dataLines() const {
+std::uint8_t SimBoard::dataLines(const AccessTime& now) const {
     if (lines_.boardDrivesData()) {
         return lines_[board::kDataLatch];
     }
     if (!chip_) {
         return lines_.bias();
     }
-    return chip_->dataLines(lines_, clock_.nowNanoseconds());
+    return chip_->dataLines(lines_, now);
 }
 
 std::unique_ptr<ChipModel> SimBoard::replaceChip(std::unique_ptr<ChipModel> chip) {
     std::swap(chip_, chip);
     chipPowered_ = false;
     if (chip_) {
-        chip_->linesChanged(lines_, clock_.nowNanoseconds());
+        chip_->linesChanged(lines_, AccessTime(clock_));
         chipPowered_ = chip_->powered(lines_);
     }
     return chip;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 
+#include "AccessTime.h"
 #include "BoardLines.h"
 #include "ChipModel.h"
 #include "SimClock.h"
@@ -35,7 +36,7 @@ private:
     void writeControl(std::uint8_t value);
     void writeLatch(unsigned latch, std::uint8_t value);
     void clearLatches(std::span<const std::uint8_t> latches) noexcept;
-    [[nodiscard]] std::uint8_t dataLines() const;
+    [[nodiscard]] std::uint8_t dataLines(const AccessTime& now) const;
     [[nodiscard]] std::uint8_t pattern() const noexcept;
 
     const SimClock& clock_;
