@@ -29,13 +29,13 @@ constexpr std::array<Action, 16> kActions = [] {
     actions[board::kDirectionLatch] = Action::DirectionLatch;
     actions[board::kSetupLatch] = Action::SetupLatch;
     actions[board::kStatusSelector] = Action::ReadStatus;
-    for (std::uint8_t read : {0x02, 0x0A, 0x0E}) {
+    for (const std::uint8_t read :
+         {std::uint8_t{0x02}, std::uint8_t{0x0A}, std::uint8_t{board::kDataLinesSelector}}) {
         actions[read] = Action::ReadData;
     }
     actions[0x04] = actions[0x0C] = Action::Nothing;
     return actions;
 }();
-static_assert(kActions[board::kDataLinesSelector] == Action::ReadData);
 
 // Control bits that stay after a strobe: the strobe lines fall back.
 constexpr std::uint8_t kStrobeRest = board::kControlLines & ~board::kStrobeLines;
