@@ -5,7 +5,6 @@ namespace {
 
 using board::busWord;
 
-constexpr std::uint8_t kAllTopAddressBits = 0x0F;  // address bits 16..19 of selector 11
 constexpr std::uint32_t kIdentifierSetupMicroseconds = 2;
 constexpr std::uint32_t kAddressSetupMicroseconds = 1;
 constexpr const char* kNotConnected = "EEPROM not connected!";
@@ -46,16 +45,16 @@ std::int32_t EepromProbe::testInsertion() const {
     }
     host.bus(busWord(board::kAddressLowLatch, 0xFF));
     host.bus(busWord(board::kAddressHighLatch, chip.readHigh));
-    host.bus(
-        busWord(board::kControlLatch, chip.readControl | board::kBiasLine | kAllTopAddressBits));
+    host.bus(busWord(board::kControlLatch,
+                     chip.readControl | board::kBiasLine | board::kHighAddressLines));
     host.wait(kLineSettleMicroseconds);
     const std::uint8_t first = host.bus(board::kReadDataLinesWord);
-    host.bus(
-        busWord(board::kControlLatch, (chip.readControl & ~board::kBiasLine) | kAllTopAddressBits));
+    host.bus(busWord(board::kControlLatch,
+                     (chip.readControl & ~board::kBiasLine) | board::kHighAddressLines));
     host.wait(kLineSettleMicroseconds);
     const std::uint8_t second = host.bus(board::kReadDataLinesWord);
-    host.bus(
-        busWord(board::kControlLatch, chip.readControl | board::kBiasLine | kAllTopAddressBits));
+    host.bus(busWord(board::kControlLatch,
+                     chip.readControl | board::kBiasLine | board::kHighAddressLines));
     // A chip drives its data lines whatever the bias; an empty socket leaves
     // them to it. Every operation that drove the board ends with the reset.
     bus_.powerDown();
