@@ -13,10 +13,6 @@
 namespace veldrix::calypso {
 namespace {
 
-using module::FunctionRow;
-using module::ModuleHost;
-using module::Offer;
-
 constexpr std::uint8_t kInterfaceVersion = 7;
 constexpr const char* kAbout =
     "calypso - electrically erasable EPROMs 32K..512K, the VELDRIX team, built " __DATE__;
@@ -45,7 +41,7 @@ bool chipSelected() {
 using EepromOperation = std::int32_t (*)(const EepromBus& bus);
 
 template <EepromOperation operation>
-std::int32_t onSelectedChip(const ModuleHost& host) {
+std::int32_t onSelectedChip(const module::ModuleHost& host) {
     const EepromBus bus(host, kEepromChips[gRow]);
     return operation(bus);
 }
@@ -72,16 +68,16 @@ std::int32_t testInsertion(const EepromBus& bus) {
     return EepromProbe(bus).testInsertion();
 }
 
-constexpr FunctionRow kFunctions[] = {
-    {DD_FN_READ, onSelectedChip<read>, Offer::command()},
-    {DD_FN_COMPARE, onSelectedChip<compare>, Offer::command()},
-    {DD_FN_BLANK_CHECK, onSelectedChip<blankCheck>, Offer::command()},
-    {DD_FN_WRITE, onSelectedChip<write>, Offer::command()},
-    {DD_FN_ERASE, onSelectedChip<erase>, Offer::command()},
-    {DD_FN_READ_ID, onSelectedChip<readId>, Offer::command()},
+constexpr module::FunctionRow kFunctions[] = {
+    {DD_FN_READ, onSelectedChip<read>, module::Offer::command()},
+    {DD_FN_COMPARE, onSelectedChip<compare>, module::Offer::command()},
+    {DD_FN_BLANK_CHECK, onSelectedChip<blankCheck>, module::Offer::command()},
+    {DD_FN_WRITE, onSelectedChip<write>, module::Offer::command()},
+    {DD_FN_ERASE, onSelectedChip<erase>, module::Offer::command()},
+    {DD_FN_READ_ID, onSelectedChip<readId>, module::Offer::command()},
     // The family's selection has never offered the Test command; the
     // insertion test stays reachable by its code.
-    {DD_FN_TEST, onSelectedChip<testInsertion>, Offer::codeOnly()},
+    {DD_FN_TEST, onSelectedChip<testInsertion>, module::Offer::codeOnly()},
 };
 
 }  // namespace

@@ -12,10 +12,6 @@
 namespace veldrix::thalia {
 namespace {
 
-using module::FunctionRow;
-using module::ModuleHost;
-using module::Offer;
-
 constexpr std::uint8_t kInterfaceVersion = 7;
 constexpr std::uint8_t kPins = 20;
 constexpr const char* kAbout =
@@ -30,7 +26,7 @@ std::int32_t selectChip(dlldata& block) {
 using BusOperation = std::int32_t (*)(const MultiplexedBus& bus);
 
 template <BusOperation operation>
-std::int32_t onBoard(const ModuleHost& host) {
+std::int32_t onBoard(const module::ModuleHost& host) {
     const MultiplexedBus bus(host);
     return operation(bus);
 }
@@ -54,13 +50,13 @@ std::int32_t readId(const MultiplexedBus& bus) {
     return MultiplexedProgrammer(bus, gThaliaKeys).readId();
 }
 
-constexpr FunctionRow kFunctions[] = {
-    {DD_FN_READ, onBoard<read>, Offer::command()},
-    {DD_FN_COMPARE, onBoard<compare>, Offer::command()},
-    {DD_FN_BLANK_CHECK, onBoard<blankCheck>, Offer::command()},
-    {DD_FN_WRITE, onBoard<write>, Offer::command()},
-    {DD_FN_ERASE, onBoard<erase>, Offer::byKey(gThaliaKeys[kEraseOfferedKey])},
-    {DD_FN_READ_ID, onBoard<readId>, Offer::command()},
+constexpr module::FunctionRow kFunctions[] = {
+    {DD_FN_READ, onBoard<read>, module::Offer::command()},
+    {DD_FN_COMPARE, onBoard<compare>, module::Offer::command()},
+    {DD_FN_BLANK_CHECK, onBoard<blankCheck>, module::Offer::command()},
+    {DD_FN_WRITE, onBoard<write>, module::Offer::command()},
+    {DD_FN_ERASE, onBoard<erase>, module::Offer::byKey(gThaliaKeys[kEraseOfferedKey])},
+    {DD_FN_READ_ID, onBoard<readId>, module::Offer::command()},
 };
 
 }  // namespace

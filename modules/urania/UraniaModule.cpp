@@ -10,10 +10,6 @@
 namespace veldrix::urania {
 namespace {
 
-using module::FunctionRow;
-using module::ModuleHost;
-using module::Offer;
-
 constexpr std::uint8_t kInterfaceVersion = 6;
 constexpr std::uint8_t kPins = 8;
 constexpr const char* kAbout =
@@ -48,15 +44,15 @@ bool chipSelected() {
 using WordOperation = std::int32_t (MicrowireOperations::*)() const;
 
 template <WordOperation operation>
-std::int32_t onSelectedChip(const ModuleHost& host) {
+std::int32_t onSelectedChip(const module::ModuleHost& host) {
     const MicrowireOperations operations(host, kMicrowireChips[gRow], gKeys[kCellDelayKey].value);
     return (operations.*operation)();
 }
 
-constexpr FunctionRow kFunctions[] = {
-    {DD_FN_READ, onSelectedChip<&MicrowireOperations::read>, Offer::command()},
-    {DD_FN_COMPARE, onSelectedChip<&MicrowireOperations::compare>, Offer::command()},
-    {DD_FN_WRITE, onSelectedChip<&MicrowireOperations::write>, Offer::command()},
+constexpr module::FunctionRow kFunctions[] = {
+    {DD_FN_READ, onSelectedChip<&MicrowireOperations::read>, module::Offer::command()},
+    {DD_FN_COMPARE, onSelectedChip<&MicrowireOperations::compare>, module::Offer::command()},
+    {DD_FN_WRITE, onSelectedChip<&MicrowireOperations::write>, module::Offer::command()},
 };
 
 }  // namespace
