@@ -1,7 +1,7 @@
 /* A programmer driver that misbehaves on purpose, built once per fault:
- * HD_FAULT 1 faults in init, 2 faults in voltage. Otherwise its bus floats:
- * every read answers 0xFF, as from an erased chip, so a module that runs on
- * past a driver fault finds nothing wrong by itself. */
+ * HD_FAULT 1 faults in init, 2 faults in voltage. Its bus floats: every read
+ * answers 0xFF, as from an erased chip, so a module that runs on past a
+ * driver fault finds nothing wrong by itself. */
 #include <stdint.h>
 
 #include "dlldata.h"
