@@ -5,17 +5,12 @@
 #include <string>
 
 #include "EngineListings.h"
-#include "KeyValue.h"
 #include "catalog/AdvancedOptions.h"
+#include "catalog/KeyValue.h"
 #include "core/Application.h"
 
 namespace veldrix::cli {
 namespace {
-
-AdvancedOptions keyDialog(Application& app) {
-    return AdvancedOptions(app.callBlock(), app.moduleCaller(), app.catalog(),
-                           app.modules().algorithmKeys());
-}
 
 // The last entry that matches, as a later entry of a name wins.
 template <class Entries, class Matches>
@@ -35,7 +30,7 @@ ExitCode applyChipKeys(Application& app, const CliOptions& options, CommandOutpu
     if (!options.algorithm && options.keys.empty()) {
         return ExitCode::Success;
     }
-    AdvancedOptions dialog = keyDialog(app);
+    AdvancedOptions dialog = app.advancedOptions();
     if (!dialog.open(app.modules().appliedChip())) {
         return output.fail(ExitCode::Usage, "the chip has no write algorithms or keys to set");
     }
@@ -53,7 +48,7 @@ ExitCode applyChipKeys(Application& app, const CliOptions& options, CommandOutpu
     for (const auto& [name, value] : options.keys) {
         const std::optional<std::size_t> row =
             lastMatch(dialog.rows(), [&](const AdvancedOptionRow& candidate) {
-                return !candidate.algorithmList && keyNameOf(candidate) == name;
+                return !candidate.algorithmList && candidate.name == name;
             });
         if (!row || !dialog.rows()[*row].enabled) {
             dialog.cancel();
@@ -73,7 +68,7 @@ ExitCode applyChipKeys(Application& app, const CliOptions& options, CommandOutpu
 }
 
 ExitCode showChipKeys(Application& app, CommandOutput& output) {
-    AdvancedOptions dialog = keyDialog(app);
+    AdvancedOptions dialog = app.advancedOptions();
     if (!dialog.open(app.modules().appliedChip())) {
         return output.fail(ExitCode::FailedChipUnchanged, "the module publishes no keys");
     }

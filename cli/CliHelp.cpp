@@ -1,6 +1,88 @@
 #include "CliHelp.h"
 
+#include "CommandTable.h"
+#include "OptionTable.h"
+
 namespace veldrix::cli {
+namespace {
+
+// Where descriptions start, and the widest label that leaves one space before.
+constexpr std::size_t kDescriptionColumn = 19;
+constexpr std::size_t kLabelIndent = 2;
+// Labels wider than this get their description on the next line.
+constexpr std::size_t kWidestInlineLabel = 32;
+
+// "  label   first line\n" and the further lines of `help` below the first.
+std::string helpEntry(const std::string& label, std::string_view help) {
+    std::string entry(kLabelIndent, ' ');
+    entry += label;
+    const std::size_t used = entry.size();
+    if (used < kDescriptionColumn) {
+        entry.append(kDescriptionColumn - used, ' ');
+    } else if (label.size() <= kWidestInlineLabel) {
+        entry += "  ";
+    } else {
+        entry += '\n';
+        entry.append(kDescriptionColumn, ' ');
+    }
+    for (std::size_t start = 0;;) {
+        const std::size_t end = help.find('\n', start);
+        entry += help.substr(start, end - start);
+        entry += '\n';
+        if (end == std::string_view::npos) {
+            break;
+        }
+        entry.append(kDescriptionColumn, ' ');
+        start = end + 1;
+    }
+    return entry;
+}
+
+std::string commandLabel(const CommandRow& row) {
+    std::string label(row.word);
+    switch (row.file) {
+        case FileArgument::Required:
+            return label + " FILE";
+        case FileArgument::Optional:
+            return label + " [FILE]";
+        case FileArgument::None:
+            break;
+    }
+    return label;
+}
+
+std::string optionLabel(const OptionRow& row) {
+    std::string label(row.names[0]);
+    if (!row.names[1].empty()) {
+        label += ", " + std::string(row.names[1]);
+    }
+    if (!row.value.empty()) {
+        label += " " + std::string(row.value);
+    }
+    return label;
+}
+
+std::string commandSection() {
+    std::string section = "Commands:\n";
+    for (const CommandRow& row : commandRows()) {
+        if (!row.help.empty()) {
+            section += helpEntry(commandLabel(row), row.help);
+        }
+    }
+    return section;
+}
+
+std::string optionSection(OptionGroup group, const char* title) {
+    std::string section = std::string(title) + "\n";
+    for (const OptionRow& row : optionRows()) {
+        if (row.group == group) {
+            section += helpEntry(optionLabel(row), row.help);
+        }
+    }
+    return section;
+}
+
+}  // namespace
 
 std::string helpText() {
     return R"(Usage: veldrix-cli [OPTIONS] COMMAND [FILE]
@@ -9,76 +91,31 @@ Reads, writes and checks memory chips through a programmer board, with the
 same drivers, chip modules and settings as the VELDRIX program. One command
 per invocation.
 
-Commands:
-  families         list the hardware families
-  ports            list the ports the hardware family can use
-  modules          list the chip modules of the hardware family
-  chips            list the chips of the module, with every field of their
-                   description
-  keys             show the chip's write algorithms and configuration keys
-                   (after --algorithm and --key are applied)
-  read FILE        read the chip into FILE (a raw binary image)
-  write FILE       write FILE into the chip; asks "Are you sure?" when the
-                   confirmation setting is on, unless --yes is given
-  compare FILE     compare the chip with FILE; lists the first differences
-  blank            check that the chip is blank
-  erase            erase the chip
-  id               read the chip's identifier
-  test             run the module's test
-  lock             lock the chip
-  unlock           unlock the chip
-  config           run the chip's configuration function
-  digest [FILE]    Check sum, CRC32 and MD5 of FILE, or of the chip (read
-                   first) when no FILE is given
-  help             show this text
-
-Choices (each one is remembered, as the program remembers it):
-  --family F       hardware family: 0-3, its directory or its name (tessaro)
-  --driver PATH    programmer driver file
-  --port LABEL     port: LPT1, COM1, ... or SIM for the simulated board
-  --module NAME    chip module (urania, calypso, thalia)
-  --chip NAME      chip of the module, by name as "chips" lists it
-  --module-root DIR  directory that holds the family directories of modules
-
-Options for this run:
-  --force-write, --no-force-write    force the write (setting forcewr)
-  --check-write, --no-check-write    verify after writing (setting checkwr)
-  --test-insert, --no-test-insert    test the chip's insertion (setting testins)
-  --algorithm N    use the chip's write algorithm number N (as "keys" lists)
-  --key NAME=VALUE set a configuration key (decimal, 0x1F, 1Fh or $1F; binary
-                   keys take binary digits; one whole 32-bit value); repeatable
-  -y, --yes        answer every question of the operation affirmatively;
-                   without it questions are asked only on a terminal and
-                   refused otherwise
-  --json           listings and results as one JSON document on standard
-                   output, errors included
-  --settings FILE  keep the settings in this INI file instead of the user's
-                   store (~/.config/Quenby Labs/VELDRIX.conf); made when
-                   missing, refused when it cannot be read as INI
-  -h, --help       show this text
-  --version        show the version
-
-Testing:
-  --sim-fault stuck:ADDRESS:BIT:LEVEL
-                   on the simulated board, make bit BIT (0-7) of the byte at
-                   ADDRESS always read LEVEL (0 or 1) during this run
-
+)" + commandSection() +
+           "\n" +
+           optionSection(OptionGroup::Choices,
+                         "Choices (each one is remembered, as the program remembers it):") +
+           "\n" + optionSection(OptionGroup::ThisRun, "Options for this run:") + "\n" +
+           optionSection(OptionGroup::Testing, "Testing:") + R"(
 Progress is drawn on standard error when it is a terminal (percentage and
-remaining time). Results go to standard output, status messages to standard
-error; an operation that succeeds without a result of its own prints one line
-saying what was done ("Chip is blank", "Erased", ...). The simulated board's
-chips keep their contents in $VELDRIX_SIM_DIR (default
-~/.local/share/VELDRIX/sim).
+remaining time). Results go to standard output, and with them the messages
+of the operation (its message boxes and status messages, in the order they
+were given); other messages and errors go to standard error. An operation
+that succeeds without a result of its own prints one line saying what was
+done ("Chip is blank", "Erased", ...). The simulated board's chips keep their
+contents in $VELDRIX_SIM_DIR (default ~/.local/share/VELDRIX/sim).
 
 Exit status:
     0  success
     1  the operation failed and the chip is unchanged (blank check failed,
-       differences found, read or identifier error, unsupported operation)
+       differences found, read or identifier error, unsupported operation),
+       or the chip module or the driver failed during such an operation
     2  usage error
     3  the operation failed after it began changing the chip (write
-       verification failed, erase, lock, unlock or configuration error)
-    4  no usable driver, no module directory, no module, no chip, or no such
-       port
+       verification failed, erase, lock, unlock or configuration error), or
+       the chip module or the driver failed during such an operation
+    4  no usable driver (also one that failed its start), no module
+       directory, no module, no chip, or no such port
     5  a FILE could not be read or written, is empty, or is not a regular file
        for read; the --settings file cannot be used; or the simulated board
        could not save the changed chip

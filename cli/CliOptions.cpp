@@ -1,104 +1,13 @@
 #include "CliOptions.h"
 
 #include <QString>
-#include <array>
-#include <charconv>
-#include <string_view>
 
+#include "CommandTable.h"
+#include "OptionTable.h"
 #include "core/HardwareFamilies.h"
 
 namespace veldrix::cli {
 namespace {
-
-struct CommandSpec {
-    CliCommand command;
-    const char* word;
-    enum { NoFile, FileRequired, FileOptional } file;
-    // What the command's function code does to the chip; digest counts as
-    // no chip command since it reads the chip only when given no file.
-    enum { NoChip, ReadsChip, ChangesChip } chip = NoChip;
-};
-
-constexpr std::array kCommands = {
-    CommandSpec{CliCommand::Help, "help", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Version, "version", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Families, "families", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Ports, "ports", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Modules, "modules", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Chips, "chips", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Keys, "keys", CommandSpec::NoFile},
-    CommandSpec{CliCommand::Read, "read", CommandSpec::FileRequired, CommandSpec::ReadsChip},
-    CommandSpec{CliCommand::Write, "write", CommandSpec::FileRequired, CommandSpec::ChangesChip},
-    CommandSpec{CliCommand::Compare, "compare", CommandSpec::FileRequired, CommandSpec::ReadsChip},
-    CommandSpec{CliCommand::Blank, "blank", CommandSpec::NoFile, CommandSpec::ReadsChip},
-    CommandSpec{CliCommand::Erase, "erase", CommandSpec::NoFile, CommandSpec::ChangesChip},
-    CommandSpec{CliCommand::Id, "id", CommandSpec::NoFile, CommandSpec::ReadsChip},
-    CommandSpec{CliCommand::Test, "test", CommandSpec::NoFile, CommandSpec::ReadsChip},
-    CommandSpec{CliCommand::Lock, "lock", CommandSpec::NoFile, CommandSpec::ChangesChip},
-    CommandSpec{CliCommand::Unlock, "unlock", CommandSpec::NoFile, CommandSpec::ChangesChip},
-    CommandSpec{CliCommand::Config, "config", CommandSpec::NoFile, CommandSpec::ChangesChip},
-    CommandSpec{CliCommand::Digest, "digest", CommandSpec::FileOptional},
-};
-
-const CommandSpec* findCommand(std::string_view word) {
-    for (const auto& spec : kCommands) {
-        if (word == spec.word) {
-            return &spec;
-        }
-    }
-    return nullptr;
-}
-
-const CommandSpec* findCommand(CliCommand command) noexcept {
-    for (const auto& spec : kCommands) {
-        if (spec.command == command) {
-            return &spec;
-        }
-    }
-    return nullptr;
-}
-
-// A whole unsigned number in C notation: decimal, 0x hex.
-std::optional<std::uint32_t> parseUnsigned(std::string_view text) {
-    int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    std::uint32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// "stuck:ADDR:BIT:LEVEL"
-std::optional<SimulatedStuckBit> parseSimFault(std::string_view text) {
-    constexpr std::string_view kPrefix = "stuck:";
-    if (!text.starts_with(kPrefix)) {
-        return std::nullopt;
-    }
-    text.remove_prefix(kPrefix.size());
-    std::array<std::uint32_t, 3> fields{};
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto colon = text.find(':');
-        const bool last = i + 1 == fields.size();
-        if (last != (colon == std::string_view::npos)) {
-            return std::nullopt;
-        }
-        const auto value = parseUnsigned(text.substr(0, colon));
-        if (!value) {
-            return std::nullopt;
-        }
-        fields[i] = *value;
-        text.remove_prefix(last ? text.size() : colon + 1);
-    }
-    if (fields[1] > 7 || fields[2] > 1) {
-        return std::nullopt;
-    }
-    return SimulatedStuckBit{fields[0], static_cast<int>(fields[1]), static_cast<int>(fields[2])};
-}
 
 class Parser {
 public:
@@ -113,14 +22,13 @@ public:
                 optionsEnded = true;
             } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
                 option(argument);
-            } else if (!haveCommand_) {
-                const CommandSpec* spec = findCommand(argument);
-                if (spec == nullptr) {
+            } else if (!state_.commandGiven) {
+                const CommandRow* row = findCommandRow(argument);
+                if (row == nullptr) {
                     return fail("unknown command '" + argument + "'");
                 }
-                spec_ = spec;
-                options_.command = spec->command;
-                haveCommand_ = true;
+                state_.options.command = row->command;
+                state_.commandGiven = true;
             } else {
                 operands.push_back(argument);
             }
@@ -128,13 +36,13 @@ public:
         if (!error_.empty()) {
             return fail(error_);
         }
-        if (helpAsked_) {
+        if (state_.helpAsked) {
             // "veldrix-cli write --help" asks for help, whatever else is there.
             CliOptions help;
             help.command = CliCommand::Help;
             return {help, {}};
         }
-        if (!haveCommand_) {
+        if (!state_.commandGiven) {
             return fail("no command given");
         }
         return finish(operands);
@@ -157,11 +65,12 @@ private:
     }
 
     ParsedCommandLine finish(const std::vector<std::string>& operands) {
-        const std::string word = spec_->word;
-        if (operands.size() > 1 || (operands.size() == 1 && spec_->file == CommandSpec::NoFile)) {
+        const CommandRow& row = commandRow(state_.options.command);
+        const std::string word(row.word);
+        if (operands.size() > 1 || (operands.size() == 1 && row.file == FileArgument::None)) {
             return fail("too many arguments for '" + word + "'");
         }
-        if (operands.empty() && spec_->file == CommandSpec::FileRequired) {
+        if (operands.empty() && row.file == FileArgument::Required) {
             return fail("'" + word + "' needs a FILE");
         }
         if (!operands.empty()) {
@@ -169,114 +78,44 @@ private:
             if (operands.front().empty()) {
                 return fail("'" + word + "' needs a FILE, not an empty name");
             }
-            options_.file = operands.front();
+            state_.options.file = operands.front();
         }
-        return {std::move(options_), {}};
+        return {std::move(state_.options), {}};
     }
 
-    // The value of an option given as --name=value or --name value.
-    std::optional<std::string> value(const std::string& name, std::optional<std::string> inline_) {
-        if (inline_) {
-            return inline_;
-        }
-        if (index_ + 1 >= arguments_.size()) {
-            error_ = "option '" + name + "' needs a value";
-            return std::nullopt;
-        }
-        return arguments_[++index_];
-    }
-
+    // An option given as --name, --name=value or --name value.
     void option(const std::string& argument) {
         std::string name = argument;
-        std::optional<std::string> inline_;
+        std::optional<std::string> inlineValue;
         if (const auto equals = argument.find('='); equals != std::string::npos) {
             name = argument.substr(0, equals);
-            inline_ = argument.substr(equals + 1);
+            inlineValue = argument.substr(equals + 1);
         }
-        const auto noValue = [&] {
-            if (inline_) {
-                error_ = "option '" + name + "' takes no value";
-            }
-        };
-        const auto flag = [&](std::optional<bool>& target, bool on) {
-            noValue();
-            target = on;
-        };
-        if (name == "-h" || name == "--help") {
-            noValue();
-            helpAsked_ = true;
-        } else if (name == "--version") {
-            noValue();
-            options_.command = CliCommand::Version;
-            spec_ = findCommand("version");
-            haveCommand_ = true;
-        } else if (name == "--family") {
-            if (auto text = value(name, inline_)) {
-                options_.family = parseFamily(*text);
-                if (!options_.family) {
-                    error_ = "unknown hardware family '" + *text + "'";
-                }
-            }
-        } else if (name == "--driver") {
-            options_.driver = value(name, inline_);
-        } else if (name == "--port") {
-            options_.port = value(name, inline_);
-        } else if (name == "--module") {
-            options_.module = value(name, inline_);
-        } else if (name == "--chip") {
-            options_.chip = value(name, inline_);
-        } else if (name == "--module-root") {
-            options_.moduleRoot = value(name, inline_);
-        } else if (name == "--settings") {
-            options_.settingsFile = value(name, inline_);
-        } else if (name == "--force-write" || name == "--no-force-write") {
-            flag(options_.forceWrite, name == "--force-write");
-        } else if (name == "--check-write" || name == "--no-check-write") {
-            flag(options_.checkWrite, name == "--check-write");
-        } else if (name == "--test-insert" || name == "--no-test-insert") {
-            flag(options_.testInsert, name == "--test-insert");
-        } else if (name == "--algorithm") {
-            if (auto text = value(name, inline_)) {
-                const auto number = parseUnsigned(*text);
-                if (!number || *number < 1 || *number > 255) {
-                    error_ = "--algorithm needs a number from 1 to 255";
-                } else {
-                    options_.algorithm = *number;
-                }
-            }
-        } else if (name == "--key") {
-            if (auto text = value(name, inline_)) {
-                const auto equals = text->find('=');
-                if (equals == std::string::npos || equals == 0) {
-                    error_ = "--key needs NAME=VALUE";
-                } else {
-                    options_.keys.emplace_back(text->substr(0, equals), text->substr(equals + 1));
-                }
-            }
-        } else if (name == "-y" || name == "--yes") {
-            noValue();
-            options_.yes = true;
-        } else if (name == "--json") {
-            noValue();
-            options_.json = true;
-        } else if (name == "--sim-fault") {
-            if (auto text = value(name, inline_)) {
-                options_.simStuckBit = parseSimFault(*text);
-                if (!options_.simStuckBit) {
-                    error_ = "--sim-fault needs stuck:ADDRESS:BIT:LEVEL";
-                }
-            }
-        } else {
+        const OptionRow* row = findOptionRow(name);
+        if (row == nullptr) {
             error_ = "unknown option '" + name + "'";
+            return;
         }
+        std::string value;
+        if (row->value.empty()) {
+            if (inlineValue) {
+                error_ = "option '" + name + "' takes no value";
+                return;
+            }
+        } else if (inlineValue) {
+            value = *inlineValue;
+        } else if (index_ + 1 < arguments_.size()) {
+            value = arguments_[++index_];
+        } else {
+            error_ = "option '" + name + "' needs a value";
+            return;
+        }
+        error_ = row->apply(state_, name, value);
     }
 
     const std::vector<std::string>& arguments_;
     std::size_t index_ = 0;
-    CliOptions options_;
-    const CommandSpec* spec_ = nullptr;
-    bool helpAsked_ = false;
-    bool haveCommand_ = false;
+    OptionState state_;
     std::string error_;
 };
 
@@ -287,18 +126,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 const char* commandWord(CliCommand command) noexcept {
-    const CommandSpec* spec = findCommand(command);
-    return spec != nullptr ? spec->word : "";
-}
-
-bool isDeviceOperation(CliCommand command) noexcept {
-    const CommandSpec* spec = findCommand(command);
-    return spec != nullptr && spec->chip != CommandSpec::NoChip;
+    return commandRow(command).word.data();
 }
 
 bool changesChip(CliCommand command) noexcept {
-    const CommandSpec* spec = findCommand(command);
-    return spec != nullptr && spec->chip == CommandSpec::ChangesChip;
+    const std::optional<Command> operation = commandRow(command).operation;
+    return operation && commandInfo(*operation).changesChip;
 }
 
 std::optional<unsigned> parseFamily(const std::string& text) {

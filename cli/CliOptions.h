@@ -76,9 +76,6 @@ struct ParsedCommandLine {
 // The command's word on the command line ("read", "blank", ...).
 [[nodiscard]] const char* commandWord(CliCommand command) noexcept;
 
-// True for the commands that send a function code to the chip module.
-[[nodiscard]] bool isDeviceOperation(CliCommand command) noexcept;
-
 // True for the operations that change the chip's cells or state.
 [[nodiscard]] bool changesChip(CliCommand command) noexcept;
 

@@ -28,7 +28,7 @@ public:
               TerminalSettings{.progressBar = env.errorIsTerminal,
                                .canPrompt = env.inputIsTerminal,
                                .assumeYes = options.yes,
-                               .collectBoxes = options.json,
+                               .collectResults = options.json,
                                .columns = env.columns > 0 ? env.columns : 80}),
           output_(env.out, env.err, options.json) {}
 

@@ -7,9 +7,9 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "CommandTable.h"
 #include "CompareReport.h"
 #include "Digests.h"
 #include "ImageFile.h"
@@ -19,6 +19,7 @@
 #include "buffer/BufferAreas.h"
 #include "core/Application.h"
 #include "core/SimulatorControl.h"
+#include "platform/FaultGuard.h"
 #include "platform/InterruptRequest.h"
 
 namespace veldrix::cli {
@@ -27,46 +28,17 @@ namespace {
 // Differences of a compare listed with their bytes; the count covers all.
 constexpr std::size_t kReportedDifferences = 8;
 
-// The guarded module call's message after a fault inside the module.
-constexpr std::string_view kModuleFaultPrefix = "DMAIN ERROR";
-
-Command deviceCommand(CliCommand command) {
-    switch (command) {
-        case CliCommand::Read:
-        case CliCommand::Digest:
-            return Command::Read;
-        case CliCommand::Write:
-            return Command::Write;
-        case CliCommand::Compare:
-            return Command::Compare;
-        case CliCommand::Blank:
-            return Command::BlankCheck;
-        case CliCommand::Erase:
-            return Command::Erase;
-        case CliCommand::Id:
-            return Command::ReadId;
-        case CliCommand::Test:
-            return Command::Test;
-        case CliCommand::Lock:
-            return Command::Lock;
-        case CliCommand::Unlock:
-            return Command::Unlock;
-        default:
-            return Command::Configuration;
-    }
-}
-
-// While the module runs: its boxes are results, and SIGINT or SIGTERM
+// While the module runs: its messages are results, and SIGINT or SIGTERM
 // reaches it as a cancel through the progress window.
 class OperationScope {
 public:
     explicit OperationScope(TerminalUserInterface& ui) : ui_(ui) {
-        ui_.setBoxesAreResults(true);
+        ui_.setOperationRunning(true);
         ui_.setInterruptRequest(&interrupts_);
     }
     ~OperationScope() {
         ui_.setInterruptRequest(nullptr);
-        ui_.setBoxesAreResults(false);
+        ui_.setOperationRunning(false);
     }
     OperationScope(const OperationScope&) = delete;
     OperationScope& operator=(const OperationScope&) = delete;
@@ -85,8 +57,12 @@ public:
         : app_(app), options_(options), ui_(ui), output_(output) {}
 
     ExitCode run() {
-        const Command command = deviceCommand(options_.command);
-        if (!app_.operations().enabled(command)) {
+        const std::optional<Command> command = commandRow(options_.command).operation;
+        if (!command) {
+            return output_.fail(ExitCode::Usage, std::string("'") + commandWord(options_.command) +
+                                                     "' is no chip operation");
+        }
+        if (!app_.operations().enabled(*command)) {
             return output_.fail(ExitCode::FailedChipUnchanged,
                                 std::string("the module cannot ") + commandWord(options_.command) +
                                     " chip " + app_.modules().savedChip());
@@ -95,14 +71,14 @@ public:
         if (ExitCode code = prepare(fileImage); code != ExitCode::Success) {
             return code;
         }
-        const std::size_t boxesBefore = ui_.boxTexts().size();
         bool interrupted = false;
+        OperationOutcome outcome;
         {
             OperationScope scope(ui_);
-            app_.operations().run(command);
+            outcome = app_.operations().run(*command);
             interrupted = scope.interrupted();
         }
-        return report(moduleFaultSince(boxesBefore), interrupted, fileImage);
+        return report(outcome, interrupted, fileImage);
     }
 
 private:
@@ -110,7 +86,7 @@ private:
     // the simulated fault asked for.
     ExitCode prepare(std::vector<std::uint8_t>& fileImage) {
         if (options_.command == CliCommand::Write || options_.command == CliCommand::Compare) {
-            if (ExitCode code = loadImageFile(app_, ui_, options_.file, output_);
+            if (ExitCode code = loadImageFile(app_, options_.file, output_);
                 code != ExitCode::Success) {
                 return code;
             }
@@ -120,28 +96,31 @@ private:
         return injectFault();
     }
 
-    ExitCode report(bool moduleFault, bool interrupted,
+    ExitCode report(const OperationOutcome& outcome, bool interrupted,
                     const std::vector<std::uint8_t>& fileImage) {
-        const DeviceOperations::Outcome& outcome = app_.operations().lastOutcome();
-        const OperationResult result{outcome.sent, outcome.result, app_.callBlock().errdata,
-                                     moduleFault};
-        const CliCommand asked =
-            options_.command == CliCommand::Digest ? CliCommand::Read : options_.command;
-        const ExitCode code = exitCodeFor(asked, result);
+        const ExitCode code = exitCodeFor(outcome);
         output_.set("result", outcome.result);
-        if (code == ExitCode::NotConfirmed) {
-            return output_.fail(code, "not written: the write was not confirmed");
-        }
-        if (moduleFault) {
-            return output_.fail(code, "the chip module failed");
+        switch (outcome.verdict) {
+            case Verdict::NotConfirmed:
+                return output_.fail(code, "not written: the write was not confirmed");
+            case Verdict::ModuleFault:
+                return output_.fail(code, std::string("the chip module failed (") +
+                                              platform::faultName(outcome.moduleFault) + ")");
+            case Verdict::DriverFault:
+                return output_.fail(code, std::string("the programmer driver failed (") +
+                                              platform::faultName(outcome.driverFault) + ")");
+            case Verdict::Refused:
+                return output_.fail(code, "the chip module could not be called");
+            default:
+                break;
         }
         // A cancelled module stops early and may still report success:
         // nothing it did stands for the whole chip.
         if (interrupted) {
             return output_.fail(ExitCode::Cancelled, "cancelled");
         }
-        if (options_.command == CliCommand::Id) {
-            output_.set("id", static_cast<qint64>(app_.callBlock().errdata));
+        if (options_.command == CliCommand::Id && outcome.ran) {
+            output_.set("id", static_cast<qint64>(outcome.errdata));
         }
         if (code != ExitCode::Success) {
             if (options_.command == CliCommand::Compare) {
@@ -161,7 +140,7 @@ private:
         }
         switch (options_.command) {
             case CliCommand::Read:
-                if (ExitCode code = saveImageFile(app_, ui_, options_.file, output_);
+                if (ExitCode code = saveImageFile(app_, options_.file, output_);
                     code != ExitCode::Success) {
                     return code;
                 }
@@ -213,20 +192,11 @@ private:
         return ExitCode::Success;
     }
 
-    [[nodiscard]] bool moduleFaultSince(std::size_t boxes) const {
-        const std::vector<std::string> texts = ui_.boxTexts();
-        for (std::size_t i = boxes; i < texts.size(); ++i) {
-            if (texts[i].starts_with(kModuleFaultPrefix)) {
-                return true;
-            }
-        }
-        return false;
-    }
-
     // Reads the chip into the buffer (the module's read, without the
     // handler's texts) and lists where it differs from the file.
     void reportDifferences(const std::vector<std::uint8_t>& fileImage) {
-        if ((app_.moduleCaller().run(commandInfo(Command::Read).funcode) & 0xFF) != 0) {
+        const CallOutcome read = app_.operations().readWithoutMessages();
+        if (judgeOperation(Command::Read, read, 0) != Verdict::Success) {
             return;
         }
         const DataBuffer& buffer = app_.buffer();

@@ -104,11 +104,6 @@ Listing algorithmListing(const AdvancedOptions& options) {
     return listing;
 }
 
-std::string keyNameOf(const AdvancedOptionRow& row) {
-    const auto bracket = row.label.rfind(" (");
-    return bracket == std::string::npos ? row.label : row.label.substr(0, bracket);
-}
-
 Listing keyListing(const AdvancedOptions& options) {
     Listing listing({"name", "kind", "editable", "value"});
     for (const AdvancedOptionRow& row : options.rows()) {
@@ -116,7 +111,7 @@ Listing keyListing(const AdvancedOptions& options) {
             continue;  // the algorithm has its own listing
         }
         listing.addRow(
-            {text(keyNameOf(row)), text(std::string(1, row.kind)), row.enabled, text(row.text)});
+            {text(row.name), text(std::string(1, row.kind)), row.enabled, text(row.text)});
     }
     return listing;
 }

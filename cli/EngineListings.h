@@ -31,7 +31,4 @@ namespace veldrix::cli {
 // The configuration keys with their kinds and values in the kind's form.
 [[nodiscard]] Listing keyListing(const AdvancedOptions& options);
 
-// A key's name from its row label ("Tpw (D)" -> "Tpw").
-[[nodiscard]] std::string keyNameOf(const AdvancedOptionRow& row);
-
 }  // namespace veldrix::cli

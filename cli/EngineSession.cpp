@@ -11,6 +11,7 @@
 #include "WriteOptionOverride.h"
 #include "core/Application.h"
 #include "core/HardwareFamilies.h"
+#include "platform/FaultGuard.h"
 
 namespace veldrix::cli {
 namespace {
@@ -25,6 +26,14 @@ public:
     // an error: going on with another module or chip would act on the wrong
     // part.
     ExitCode checkChoices() {
+        // Whatever the command, a driver that faulted at its start is not to
+        // be worked with.
+        if (app_.driver().initFault() != platform::FaultKind::None) {
+            return output_.fail(ExitCode::NoHardware,
+                                std::string("the programmer driver failed at its start (") +
+                                    platform::faultName(app_.driver().initFault()) + ", " +
+                                    app_.driverPath().string() + ")");
+        }
         if (options_.driver && !app_.driver().bound()) {
             return output_.fail(ExitCode::NoHardware,
                                 "no usable driver (" + app_.driverPath().string() + ")");
@@ -126,7 +135,9 @@ StartChoices startChoicesOf(const CliOptions& options) {
 ExitCode runWithEngine(const CliOptions& options, SettingsStore store,
                        const std::filesystem::path& baseDirectory, TerminalUserInterface& ui,
                        CommandOutput& output) {
-    Application app(ui, std::move(store), baseDirectory);
+    // A terminal shows every status message at once, in order: none waits
+    // behind another, and an operation's messages come before its verdict.
+    Application app(ui, std::move(store), baseDirectory, StatusDelivery::Immediate);
     if (!app.start(startChoicesOf(options))) {
         return output.fail(ExitCode::NoHardware, "the program's call block layout does not match");
     }
@@ -137,9 +148,6 @@ ExitCode runWithEngine(const CliOptions& options, SettingsStore store,
         WriteOptionOverride writeOptions(app.settings().settings().general, options);
         code = session.runCommand();
     }
-    // Every status message is out before the result is printed.
-    app.statusService().drain();
-    app.statusService().stop();
     if (choiceMade == ExitCode::Success) {
         app.close();
     } else {

@@ -9,17 +9,16 @@
 
 namespace veldrix {
 class Application;
-class UserInterface;
 }  // namespace veldrix
 
 namespace veldrix::cli {
 
 // A file shorter than the chip is loaded (the rest keeps the fill value);
 // any other problem is a file error.
-[[nodiscard]] ExitCode loadImageFile(Application& app, UserInterface& ui, const std::string& file,
+[[nodiscard]] ExitCode loadImageFile(Application& app, const std::string& file,
                                      CommandOutput& output);
 
-[[nodiscard]] ExitCode saveImageFile(Application& app, UserInterface& ui, const std::string& file,
+[[nodiscard]] ExitCode saveImageFile(Application& app, const std::string& file,
                                      CommandOutput& output);
 
 }  // namespace veldrix::cli

@@ -2,19 +2,27 @@
 
 namespace veldrix::cli {
 
-ExitCode exitCodeFor(CliCommand command, const OperationResult& result) noexcept {
-    if (!result.sent) {
-        return ExitCode::NotConfirmed;
+ExitCode exitCodeFor(const OperationOutcome& outcome) noexcept {
+    const ExitCode failed = commandInfo(outcome.command).changesChip
+                                ? ExitCode::FailedChipChanged
+                                : ExitCode::FailedChipUnchanged;
+    switch (outcome.verdict) {
+        case Verdict::Success:
+            return ExitCode::Success;
+        case Verdict::FailedChipUnchanged:
+        case Verdict::NotSupported:
+            return ExitCode::FailedChipUnchanged;
+        case Verdict::FailedChipChanged:
+            return ExitCode::FailedChipChanged;
+        case Verdict::ModuleFault:
+        case Verdict::DriverFault:
+            return failed;
+        case Verdict::NotConfirmed:
+            return ExitCode::NotConfirmed;
+        case Verdict::Refused:
+            return ExitCode::NoHardware;
     }
-    // A read counts only the result's low eight bits, as the program does.
-    const std::int32_t failure =
-        command == CliCommand::Read ? (result.result & 0xFF) : result.result;
-    // Compare reports differences through errdata even with result 0.
-    const bool differences = command == CliCommand::Compare && result.errdata != 0;
-    if (failure == 0 && !differences && !result.moduleFault) {
-        return ExitCode::Success;
-    }
-    return changesChip(command) ? ExitCode::FailedChipChanged : ExitCode::FailedChipUnchanged;
+    return failed;
 }
 
 }  // namespace veldrix::cli

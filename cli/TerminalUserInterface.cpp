@@ -66,13 +66,18 @@ std::uint32_t TerminalUserInterface::messageBox(std::uint32_t style, const std::
     }
     std::lock_guard lock(mutex_);
     boxes_.push_back(text);
-    // With --json the operation's results are fields of the JSON document on
-    // standard output; other boxes still reach the user on standard error.
-    if (!settings_.collectBoxes || !boxesAreResults_) {
-        clearProgressLine();
-        (boxesAreResults_ ? out_ : err_) << terminalText(text) << '\n' << std::flush;
-    }
+    printMessage(terminalText(text));
     return DD_IDOK;
+}
+
+void TerminalUserInterface::printMessage(const std::string& text) {
+    // With --json the operation's results are fields of the JSON document on
+    // standard output; other messages still reach the user on standard error.
+    if (settings_.collectResults && operationRunning_) {
+        return;
+    }
+    clearProgressLine();
+    (operationRunning_ ? out_ : err_) << text << '\n' << std::flush;
 }
 
 std::uint32_t TerminalUserInterface::ask(std::uint32_t style, const std::string& text) {
@@ -119,9 +124,9 @@ std::uint32_t TerminalUserInterface::ask(std::uint32_t style, const std::string&
     }
 }
 
-void TerminalUserInterface::setBoxesAreResults(bool results) {
+void TerminalUserInterface::setOperationRunning(bool running) {
     std::lock_guard lock(mutex_);
-    boxesAreResults_ = results;
+    operationRunning_ = running;
 }
 
 void TerminalUserInterface::showStatusMessage(const std::string& text) {
@@ -130,8 +135,7 @@ void TerminalUserInterface::showStatusMessage(const std::string& text) {
         return;
     }
     statuses_.push_back(text);
-    clearProgressLine();
-    err_ << text << '\n' << std::flush;
+    printMessage(text);
 }
 
 void TerminalUserInterface::setPaneText(Pane pane, const std::string& text) {

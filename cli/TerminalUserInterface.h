@@ -1,7 +1,8 @@
 #pragma once
 // The engine's user interface on a terminal: message boxes are printed (and
-// questions asked only when a person can answer them), status messages are
-// printed once, and the progress window is a redrawn line on standard error.
+// questions asked only when a person can answer them), every status message
+// is printed once, in order, and the progress window is a redrawn line on
+// standard error.
 
 #include <cstdint>
 #include <iosfwd>
@@ -18,11 +19,11 @@ class InterruptRequest;
 namespace veldrix::cli {
 
 struct TerminalSettings {
-    bool progressBar = false;   // standard error is a terminal
-    bool canPrompt = false;     // standard input is a terminal
-    bool assumeYes = false;     // --yes: every question gets its affirmative button
-    bool collectBoxes = false;  // --json: the operation's boxes go to the result only
-    int columns = 80;           // width of the progress line
+    bool progressBar = false;     // standard error is a terminal
+    bool canPrompt = false;       // standard input is a terminal
+    bool assumeYes = false;       // --yes: every question gets its affirmative button
+    bool collectResults = false;  // --json: the operation's messages go to the result only
+    int columns = 80;             // width of the progress line
 };
 
 class TerminalUserInterface : public UserInterface {
@@ -31,7 +32,7 @@ public:
                           TerminalSettings settings);
 
     std::uint32_t messageBox(std::uint32_t style, const std::string& text) override;
-    // Runs on the status thread.
+    // Safe from any thread.
     void showStatusMessage(const std::string& text) override;
     void setPaneText(Pane pane, const std::string& text) override;
     void refreshTitle() override {}
@@ -44,10 +45,12 @@ public:
     bool pumpProgressEvents() override;
     void closeProgressWindow() override;
 
-    // Boxes are the operation's results while it runs (ID, errors found):
-    // they go to standard output then, and to standard error otherwise
-    // (driver and module problems around a listing).
-    void setBoxesAreResults(bool results);
+    // While an operation runs, its messages (boxes such as the ID or the
+    // errors found, status messages such as a read error) are its results:
+    // they go to standard output, one stream in the order given, before the
+    // verdict. Outside an operation messages go to standard error (driver
+    // and module problems around a listing).
+    void setOperationRunning(bool running);
 
     // The signals that cancel the running operation; null: none. Not owned.
     void setInterruptRequest(platform::InterruptRequest* interrupts);
@@ -61,6 +64,8 @@ public:
 
 private:
     std::uint32_t ask(std::uint32_t style, const std::string& text);
+    // Prints a message where it belongs now; with mutex_ held.
+    void printMessage(const std::string& text);
     void clearProgressLine();  // with mutex_ held
 
     std::ostream& out_;
@@ -72,7 +77,7 @@ private:
     std::vector<std::string> boxes_;
     std::vector<std::string> statuses_;
     bool questionRefused_ = false;
-    bool boxesAreResults_ = false;
+    bool operationRunning_ = false;
     std::string paneMessage_;
     std::int32_t progressTotal_ = 0;
     std::uint64_t progressStart_ = 0;  // counter ticks

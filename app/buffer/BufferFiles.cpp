@@ -49,13 +49,14 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 }  // namespace
 
-FileCommandResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
-    FileCommandResult result;
+FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
+    FileLoadResult result;
     if (!buffer.hasImage()) {
         return result;
     }
     FileHandle file = openForReading(path);
     if (!file) {
+        result.status = LoadStatus::NotOpened;
         result.messages.push_back(cantOpen(path));
         return result;
     }
@@ -64,7 +65,8 @@ FileCommandResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
     std::uint8_t* image = buffer.data();
     errno = 0;
     const std::size_t count = std::fread(image, 1, length, file.get());
-    if (std::ferror(file.get()) != 0) {
+    const bool readError = std::ferror(file.get()) != 0;
+    if (readError) {
         result.messages.push_back(
             {MessageChannel::Status, withNumber("ReadFile Error: %i", systemErrorCode())});
     }
@@ -80,11 +82,17 @@ FileCommandResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
                                    withNumber("Error reading %i bytes", static_cast<int>(length))});
     }
     result.fileNameTaken = true;
+    result.bytesRead = static_cast<std::uint32_t>(count);
+    if (readError) {
+        result.status = LoadStatus::NotRead;
+    } else {
+        result.status = count == length ? LoadStatus::LoadedWhole : LoadStatus::ShortFile;
+    }
     return result;
 }
 
-FileCommandResult SaveBufferFile(const DataBuffer& buffer, const std::string& path) {
-    FileCommandResult result;
+FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path) {
+    FileSaveResult result;
     // The save goes through a file renamed over the target, which would
     // replace a pipe or device node with a plain file: no buffer file lives
     // there.
@@ -116,6 +124,7 @@ FileCommandResult SaveBufferFile(const DataBuffer& buffer, const std::string& pa
         saved = file.commit();
         errorCode = saved ? 0 : systemErrorCode();
     }
+    result.status = saved ? SaveStatus::Saved : SaveStatus::NotWritten;
     if (!saved) {
         // The old file, if any, is untouched: nothing of this save reached it.
         result.messages.push_back(

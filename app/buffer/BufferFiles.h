@@ -4,6 +4,7 @@
 // name are the frame's. A buffer file has no header: byte n of the file is
 // byte n of the image.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,15 +31,39 @@ struct FileCommandResult {
     bool fileNameTaken = false;
 };
 
+// What a load did, for front ends that act on it; the messages say it to the user.
+enum class LoadStatus {
+    LoadedWhole,  // the file filled the whole image
+    ShortFile,    // the file ended first: bytesRead bytes loaded, the rest is the fill value
+    NotOpened,    // missing, not readable or a directory: the image is as it was
+    NotRead,      // a read error after opening: what came before it is loaded
+    NoImage,      // there is no image to load into: nothing was done
+};
+
+struct FileLoadResult : FileCommandResult {
+    LoadStatus status = LoadStatus::NoImage;
+    std::uint32_t bytesRead = 0;
+};
+
+enum class SaveStatus {
+    Saved,       // the file holds the image
+    NotOpened,   // the file could not be made: an existing one is as it was
+    NotWritten,  // writing or replacing failed: an existing file is as it was
+};
+
+struct FileSaveResult : FileCommandResult {
+    SaveStatus status = SaveStatus::NotOpened;
+};
+
 // Fills the image with the fill value, then reads up to buffer.length()
 // bytes from the file's start into it and reattaches the editors. Does
 // nothing without an image (the frame shows no open dialog then). A missing
 // or unreadable file gets "Can't open file: %s" and is never created.
-[[nodiscard]] FileCommandResult LoadBufferFile(DataBuffer& buffer, const std::string& path);
+[[nodiscard]] FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path);
 
 // Writes the first max(size, eepofs + eeplen, extofs + extlen) bytes of the
 // image, cut to its length. The file is replaced as a whole only when all of
 // it was written: a failed save leaves an existing file as it was.
-[[nodiscard]] FileCommandResult SaveBufferFile(const DataBuffer& buffer, const std::string& path);
+[[nodiscard]] FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path);
 
 }  // namespace veldrix

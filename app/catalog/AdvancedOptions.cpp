@@ -23,7 +23,8 @@ constexpr int kControlRight = 120;
 // The list's drop-down adds to its height.
 constexpr int kListHeight = 61;
 
-constexpr std::size_t kTextCapacity = 64;
+// The select call's sub-function that tells the module its keys were edited.
+constexpr std::uint16_t kApplyKeysSubfunction = 1;
 
 bool isAlgorithmKey(const CfgKey& key) {
     return keyName(key) == kAlgorithmKeyName;
@@ -34,25 +35,6 @@ char kindUpper(char kind) {
 }
 
 }  // namespace
-
-std::string keyValueText(char kind, std::uint32_t value) {
-    switch (kindUpper(kind)) {
-        case 'B': {
-            std::string digits;
-            do {
-                digits.insert(digits.begin(), static_cast<char>('0' + (value & 1u)));
-                value >>= 1;
-            } while (value != 0);
-            return digits;
-        }
-        case 'D':
-            return formatLimited(kTextCapacity, "%i", static_cast<int>(value));
-        case 'H':
-            return formatLimited(kTextCapacity, "0x%X", value);
-        default:
-            return {};
-    }
-}
 
 bool AdvancedOptions::open(const ChipDescription* appliedChip) {
     open_ = false;
@@ -175,8 +157,8 @@ void AdvancedOptions::accept() {
             break;
         }
     }
-    block_.funcode = 1;
-    block_.subfcode = 1;
+    block_.funcode = DD_FN_SELECT;
+    block_.subfcode = kApplyKeysSubfunction;
     caller_.call();
 }
 

@@ -11,20 +11,13 @@
 
 #include "catalog/AlgorithmKeys.h"
 #include "catalog/ChipDescription.h"
+#include "catalog/KeyValue.h"
 #include "catalog/ModuleCatalog.h"
+#include "core/DialogRect.h"
 #include "core/ModuleCaller.h"
 #include "dlldata.h"
 
 namespace veldrix {
-
-// A control's rectangle in dialog units.
-struct DialogRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-    friend bool operator==(const DialogRect&, const DialogRect&) = default;
-};
 
 struct AdvancedOptionRow {
     std::size_t keyIndex;  // row on the dialog: keys count from 0, skipped ones too
@@ -96,9 +89,5 @@ private:
     std::vector<CfgKey> savedTable_;  // for Cancel
     std::uint8_t savedAlgorithm_ = 0;
 };
-
-// The edit text of a value in the form of its kind: binary digits without
-// leading zeros, "%i", "0x%X", or empty for an unknown kind.
-[[nodiscard]] std::string keyValueText(char kind, std::uint32_t value);
 
 }  // namespace veldrix

@@ -3,16 +3,18 @@
 #include <system_error>
 #include <utility>
 
+#include "catalog/CallBlockStatus.h"
 #include "core/CallBlock.h"
 #include "core/HardwareFamilies.h"
 
 namespace veldrix {
 
 Application::Application(UserInterface& ui, SettingsStore settings,
-                         std::filesystem::path baseDirectory)
+                         std::filesystem::path baseDirectory, StatusDelivery statusDelivery)
     : ui_(ui),
       settings_(std::move(settings)),
       baseDirectory_(std::move(baseDirectory)),
+      statusDelivery_(statusDelivery),
       progress_(block_, ui),
       status_(ui),
       buffer_(block_),
@@ -24,7 +26,10 @@ Application::Application(UserInterface& ui, SettingsStore settings,
     targets_.ui = &ui_;
     targets_.progress = &progress_;
     targets_.buffer = &buffer_;
-    targets_.status = &status_;
+    // Without the status service the callbacks hand every message to the
+    // user interface at once.
+    targets_.status = statusDelivery_ == StatusDelivery::PendingSlot ? &status_ : nullptr;
+    caller_.watchDriverFaults(&targets_.driverFaults);
     caller_.setPortAddressSource([this] { return ports_.current().address; });
     ports_.setTitleRefresh([this] { ui_.refreshTitle(); });
     driver_.setModuleReleaser([this] { modules_.releaseModule(); });
@@ -43,7 +48,7 @@ Application::~Application() {
     }
 }
 
-bool Application::start(const StartChoices& choices) {
+bool Application::prepare() {
     stampCallBlock(block_);
     std::error_code error;
     startDirectory_ = std::filesystem::current_path(error);
@@ -56,6 +61,20 @@ bool Application::start(const StartChoices& choices) {
     started_ = true;
 
     settings_.readGeneral(screen_);
+    const ProgramSettings& stored = settings_.settings();
+    buffer_.setSplitView(stored.general.EepSplit != 0);
+    if (statusDelivery_ == StatusDelivery::PendingSlot) {
+        status_.start();
+    }
+    switchLanguage(stored.main.language);
+    documentName_ = kUntitled;
+    return true;
+}
+
+void Application::restore(const StartChoices& choices) {
+    if (!started_ || closed_) {
+        return;
+    }
     ProgramSettings& stored = settings_.settings();
     if (choices.family) {
         stored.general.hardware = *choices.family & 3u;
@@ -63,12 +82,14 @@ bool Application::start(const StartChoices& choices) {
     if (choices.moduleRoot) {
         stored.main.all_module_dir = *choices.moduleRoot;
     }
-    buffer_.setSplitView(stored.general.EepSplit != 0);
-
-    status_.start();
-    switchLanguage(stored.main.language);
-    documentName_ = kUntitled;
     selectFamily(stored.general.hardware, choices);
+}
+
+bool Application::start(const StartChoices& choices) {
+    if (!prepare()) {
+        return false;
+    }
+    restore(choices);
     return true;
 }
 
@@ -106,8 +127,7 @@ void Application::selectFamily(unsigned index, const StartChoices& choices) {
     }
 
     driver_.unbind();
-    MainSettings& main = settings_.settings().main;
-    (void)driver_.bind(driverPath().string(), family, main.ECR, main.start_drv);
+    bindFamilyDriver(family);
 
     selectPort(section.port);
 
@@ -142,6 +162,60 @@ bool Application::selectPort(std::string_view label) {
     portName_ = ports_.current().label;
     socket_.follow(modules_.savedModule(), block_.size);
     return found;
+}
+
+void Application::bindFamilyDriver(HardwareFamily& family) {
+    MainSettings& main = settings_.settings().main;
+    (void)driver_.bind(driverPath().string(), family, main.ECR, main.start_drv);
+}
+
+void Application::rebindDriver() {
+    bindFamilyDriver(hardwareFamily(block_.hwindex));
+    selectPort(portName_);
+}
+
+void Application::refreshPorts() {
+    driver_.enumeratePorts(hardwareFamily(block_.hwindex).portmask);
+    selectPort(portName_);
+}
+
+void Application::chipSelectionClosed() {
+    rememberSelection();
+    settings_.writeFamily(portName_);
+}
+
+FileLoadResult Application::openBufferFile(const std::string& path) {
+    FileLoadResult loaded = LoadBufferFile(buffer_, path);
+    concludeFileCommand(loaded, path);
+    return loaded;
+}
+
+FileSaveResult Application::saveBufferFile(const std::string& path) {
+    FileSaveResult saved = SaveBufferFile(buffer_, path);
+    concludeFileCommand(saved, path);
+    return saved;
+}
+
+void Application::concludeFileCommand(const FileCommandResult& result, const std::string& path) {
+    for (const UserMessage& message : result.messages) {
+        if (message.channel == MessageChannel::Box) {
+            ui_.messageBox(DD_MB_OK, message.text);
+        } else {
+            postStatus(block_, ui_, message.text);
+        }
+    }
+    if (result.fileNameTaken) {
+        documentName_ = path;
+    }
+}
+
+AdvancedOptions Application::advancedOptions() {
+    return AdvancedOptions(block_, caller_, catalog_, modules_.algorithmKeys());
+}
+
+void Application::finishStatusMessages() {
+    status_.drain();
+    status_.stop();
 }
 
 void Application::switchLanguage(Language language) {

@@ -11,7 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "buffer/BufferFiles.h"
 #include "buffer/DataBuffer.h"
+#include "catalog/AdvancedOptions.h"
 #include "catalog/ModuleCatalog.h"
 #include "catalog/ModuleSelection.h"
 #include "core/CallbackTargets.h"
@@ -41,6 +43,15 @@ struct StartChoices {
     std::optional<std::string> chip;
 };
 
+// How status messages reach the user interface.
+enum class StatusDelivery {
+    // One pending message, shown by the status thread; a message given while
+    // one waits is dropped (the GUI's blinking status line).
+    PendingSlot,
+    // Every message at once, on the thread that gives it, in order (a terminal).
+    Immediate,
+};
+
 class Application {
 public:
     // The document name at start.
@@ -50,7 +61,8 @@ public:
     // Relative driver paths and module roots are taken from `baseDirectory`
     // (where the program is installed), so the program works from any
     // current directory. `settings` should use the same base directory.
-    Application(UserInterface& ui, SettingsStore settings, std::filesystem::path baseDirectory);
+    Application(UserInterface& ui, SettingsStore settings, std::filesystem::path baseDirectory,
+                StatusDelivery statusDelivery = StatusDelivery::PendingSlot);
     // Runs the close sequence if start() ran and nothing closed it.
     ~Application();
     Application(const Application&) = delete;
@@ -60,10 +72,16 @@ public:
     // default) the stored place is kept as it is.
     void setScreenSize(ScreenSize screen) noexcept { screen_ = screen; }
 
-    // The start-up sequence: stamp and fill the call block, check its
-    // layout, read the settings, start the status thread, apply the
-    // language, select the saved family. False when the layout check fails
-    // (its message has been shown); nothing else stops the start.
+    // The start-up sequence in two steps, so that a front end can make its
+    // window between them with the place the settings give:
+    // prepare() stamps and fills the call block, checks its layout, reads
+    // the settings, starts the status thread and applies the language; false
+    // when the layout check fails (its message has been shown). restore()
+    // then selects the saved family, or the one the choices name, with its
+    // driver, port, module and chip; it does nothing unless prepare() succeeded.
+    [[nodiscard]] bool prepare();
+    void restore(const StartChoices& choices = {});
+    // prepare(), then restore() when it succeeded.
     [[nodiscard]] bool start(const StartChoices& choices = {});
 
     // Writes the current family's section back (when one was read), reads
@@ -75,7 +93,35 @@ public:
     // kinds; when there is none, warns and takes the first. True when found.
     bool selectPort(std::string_view label);
 
+    // The family's driver file changed (or its ECR): binds it with the
+    // family, the ECR setting and start_drv, then chooses the current port again.
+    void rebindDriver();
+    // Lists the system's ports anew without rebinding, then chooses the
+    // current port again.
+    void refreshPorts();
+    // The chip selection window has closed: the accepted module and chip go
+    // into the family section, which is written (settings mode 5).
+    void chipSelectionClosed();
+
     void switchLanguage(Language language);
+    void setDocumentName(std::string name) { documentName_ = std::move(name); }
+
+    // Loads the buffer from `path` and shows the program's messages for it;
+    // the path becomes the document name when the file was opened.
+    FileLoadResult openBufferFile(const std::string& path);
+    // Saves the buffer to `path` and shows the program's messages for it;
+    // the path becomes the document name when the file was made.
+    FileSaveResult saveBufferFile(const std::string& path);
+
+    // The Advanced Options dialog's model on the applied chip's keys.
+    [[nodiscard]] AdvancedOptions advancedOptions();
+
+    // A module call is running: front ends refuse commands meanwhile.
+    [[nodiscard]] bool busy() const noexcept { return caller_.busy(); }
+
+    // Shows the status message still pending at once and stops the status
+    // thread (a front end about to end).
+    void finishStatusMessages();
 
     // The close request: all settings written, the driver and module
     // unbound, the buffer freed, the catalogue released, the full clean-up.
@@ -91,17 +137,25 @@ public:
     [[nodiscard]] bool started() const noexcept { return started_; }
     [[nodiscard]] bool closed() const noexcept { return closed_; }
 
+    // The call block, writable for instrumentation (benchmarks wrap callbacks).
     [[nodiscard]] dlldata& callBlock() noexcept { return block_; }
+    [[nodiscard]] const dlldata& callBlock() const noexcept { return block_; }
+    // The settings records the dialogs edit.
     [[nodiscard]] SettingsStore& settings() noexcept { return settings_; }
+    [[nodiscard]] const SettingsStore& settings() const noexcept { return settings_; }
+    // The image the editors show and edit.
     [[nodiscard]] DataBuffer& buffer() noexcept { return buffer_; }
-    [[nodiscard]] ModuleCatalog& catalog() noexcept { return catalog_; }
+    [[nodiscard]] const DataBuffer& buffer() const noexcept { return buffer_; }
+    // The chip selection window's model.
     [[nodiscard]] ModuleSelection& modules() noexcept { return modules_; }
+    [[nodiscard]] const ModuleSelection& modules() const noexcept { return modules_; }
+    // The device operations run from menus and buttons.
     [[nodiscard]] DeviceOperations& operations() noexcept { return operations_; }
-    [[nodiscard]] DriverBinding& driver() noexcept { return driver_; }
-    [[nodiscard]] PortList& ports() noexcept { return ports_; }
-    [[nodiscard]] StatusService& statusService() noexcept { return status_; }
-    [[nodiscard]] ModuleCaller& moduleCaller() noexcept { return caller_; }
-    [[nodiscard]] UserInterface& ui() noexcept { return ui_; }
+    [[nodiscard]] const DeviceOperations& operations() const noexcept { return operations_; }
+    [[nodiscard]] const ModuleCatalog& catalog() const noexcept { return catalog_; }
+    [[nodiscard]] const DriverBinding& driver() const noexcept { return driver_; }
+    [[nodiscard]] const PortList& ports() const noexcept { return ports_; }
+    [[nodiscard]] const StatusService& statusService() const noexcept { return status_; }
 
     [[nodiscard]] unsigned familyIndex() const noexcept { return block_.hwindex; }
     [[nodiscard]] const std::string& portName() const noexcept { return portName_; }
@@ -120,10 +174,14 @@ public:
 
 private:
     void selectFamily(unsigned index, const StartChoices& choices);
+    void bindFamilyDriver(HardwareFamily& family);
     // Copies the accepted module and chip into the family record, so that
     // writing the section keeps them.
     void rememberSelection();
     void writeAllSettings();
+    // Shows a file command's messages and takes the path as the document name
+    // when the command says so.
+    void concludeFileCommand(const FileCommandResult& result, const std::string& path);
     void shutDown();
     [[nodiscard]] std::filesystem::path fromBase(const std::string& path) const;
 
@@ -132,6 +190,7 @@ private:
     std::filesystem::path baseDirectory_;
     std::filesystem::path startDirectory_;
     ScreenSize screen_{INT32_MAX, INT32_MAX};
+    StatusDelivery statusDelivery_;
 
     dlldata block_{};
     ProgressService progress_;

@@ -6,14 +6,6 @@
 
 namespace veldrix {
 
-namespace {
-dlldata g_callBlock;
-}  // namespace
-
-dlldata& programCallBlock() noexcept {
-    return g_callBlock;
-}
-
 void stampCallBlock(dlldata& block) noexcept {
     block.signature = DD_SIGNATURE;
     block._size = DD_RECORD_SIZE;

@@ -1,5 +1,5 @@
 #pragma once
-// The program's one module call block and its start-up preparation.
+// The module call block's start-up preparation.
 
 #include <optional>
 #include <string>
@@ -7,10 +7,6 @@
 #include "dlldata.h"
 
 namespace veldrix {
-
-// The instance the whole run uses: static storage, zero-initialised, never
-// copied.
-dlldata& programCallBlock() noexcept;
 
 // Writes the signature and the layout's record size.
 void stampCallBlock(dlldata& block) noexcept;

@@ -1,6 +1,7 @@
 #include "core/CallbackTargets.h"
 
 #include <cstdarg>
+#include <exception>
 #include <string>
 
 #include "buffer/DataBuffer.h"
@@ -29,6 +30,30 @@ void postStatus(const std::string& text) {
         g_targets->ui->showStatusMessage(text);
     }
 }
+
+// What the exception being handled says about itself.
+std::string caughtExceptionText() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return "unknown exception";
+    }
+}
+
+// Called from a catch block: tells the user which callback failed and why.
+// Reporting may fail as well; then nothing more can be done.
+void reportCaughtException(const char* callback) noexcept {
+    try {
+        postStatus(std::string(callback) + " ERR: " + caughtExceptionText());
+    } catch (...) {
+    }
+}
+
+// Answers of the progress callback.
+constexpr std::uint32_t kGoOn = 0;
+constexpr std::uint32_t kCancel = 1;
 
 struct VoltageCall {
     dd_driver_voltage_fn fn;
@@ -65,6 +90,7 @@ static std::uint8_t* cbGetpage(std::uint32_t address, std::uint32_t length) {
     try {
         return g_targets->buffer != nullptr ? g_targets->buffer->getpage(address, length) : nullptr;
     } catch (...) {
+        reportCaughtException("getpage");
         return nullptr;
     }
 }
@@ -77,15 +103,18 @@ static std::uint32_t cbMark(std::uint32_t address, std::uint32_t flag) {
     try {
         return g_targets->buffer != nullptr ? g_targets->buffer->mark(address, flag) : 0;
     } catch (...) {
+        reportCaughtException("mark");
         return 0;
     }
 }
 
 static std::uint32_t cbProgress(std::int32_t position, std::uint32_t mode) {
     try {
-        return g_targets->progress != nullptr ? g_targets->progress->progress(position, mode) : 0;
+        return g_targets->progress != nullptr ? g_targets->progress->progress(position, mode)
+                                              : kGoOn;
     } catch (...) {
-        return 0;
+        reportCaughtException("progress");
+        return kCancel;
     }
 }
 
@@ -94,7 +123,9 @@ static std::uint16_t cbVoltage(std::uint32_t vcc, std::uint32_t vpp, std::uint32
         return 0;
     }
     VoltageCall call{g_targets->driverVoltage, vcc, vpp, vid, 0};
-    if (platform::runGuarded(&invokeDriverVoltage, &call) != platform::FaultKind::None) {
+    const platform::FaultKind fault = platform::runGuarded(&invokeDriverVoltage, &call);
+    if (fault != platform::FaultKind::None) {
+        g_targets->driverFaults.note(fault);
         try {
             postStatus("voltage ERR");
         } catch (...) {
@@ -114,6 +145,7 @@ static std::uint32_t cbMsgbox(std::uint32_t style, const char* format, ...) {
             button = g_targets->ui->messageBox(style, text);
         }
     } catch (...) {
+        reportCaughtException("msgbox");
     }
     va_end(args);
     return button;
@@ -131,6 +163,7 @@ static void cbStatus(const char* format, ...) {
             postStatus(formatLimitedV(kStatusTextCapacity, format, args));
         }
     } catch (...) {
+        reportCaughtException("status");
     }
     va_end(args);
 }

@@ -30,9 +30,6 @@ constexpr const char* kConfigurationError = "Configuration error, code: %03X";
 constexpr const char* kWriteFailure =
     "Error Write %04X\r\nAddress:%08X\r\n\r\nIC:         %04X\r\nBUFFER:%04X";
 
-// Read results: only the low eight bits tell an error.
-constexpr std::uint32_t kReadErrorMask = 0xFF;
-
 }  // namespace
 
 std::string_view writeConfirmationText(Language language) noexcept {
@@ -40,55 +37,76 @@ std::string_view writeConfirmationText(Language language) noexcept {
 }
 
 bool DeviceOperations::enabled(Command command) const noexcept {
-    return block_.funcs[commandInfo(command).flag] != 0;
+    return block_.funcs[commandInfo(command).funcode] != 0;
 }
 
-void DeviceOperations::run(Command command) {
-    outcome_ = {};
+const OperationOutcome& DeviceOperations::run(Command command) {
+    outcome_ = OperationOutcome{.command = command};
+    if (caller_.busy()) {
+        return outcome_;
+    }
     if (!enabled(command)) {
-        return;
+        outcome_.verdict = Verdict::NotSupported;
+        return outcome_;
     }
     switch (command) {
         case Command::Read:
-            return read();
+            read();
+            break;
         case Command::Write:
-            return write();
+            write();
+            break;
         case Command::Compare:
-            return compare();
+            compare();
+            break;
         case Command::BlankCheck:
-            return blankCheck();
+            blankCheck();
+            break;
         case Command::Erase:
-            return erase();
+            erase();
+            break;
         case Command::ReadId:
-            return readId();
+            readId();
+            break;
         case Command::Test:
-            return test();
+            test();
+            break;
         case Command::Lock:
-            return lock();
+            lock();
+            break;
         case Command::Unlock:
-            return unlock();
+            unlock();
+            break;
         case Command::Configuration:
-            return configuration();
+            configuration();
+            break;
     }
+    return outcome_;
+}
+
+CallOutcome DeviceOperations::readWithoutMessages() {
+    return caller_.run(commandInfo(Command::Read).funcode);
 }
 
 void DeviceOperations::read() {
     buffer_.ClearMarks();
     pane(kReading);
-    const auto code = static_cast<std::uint32_t>(call(Command::Read)) & kReadErrorMask;
-    if (code != 0) {
-        status(formatLimited(kStatusTextCapacity, kReadError, code));
+    if (const auto result = call(Command::Read)) {
+        const std::uint32_t code = static_cast<std::uint32_t>(*result) & DD_READ_RESULT_MASK;
+        if (code != 0) {
+            status(formatLimited(kStatusTextCapacity, kReadError, code));
+        }
     }
     pane(kReady);
 }
 
 void DeviceOperations::write() {
-    outcome_ = {};
     buffer_.ClearMarks();
     if (settings_.conformation != 0) {
         const std::string question(writeConfirmationText(language_));
         // Only an explicit OK writes; a box closed any other way does not.
         if (ui_.messageBox(DD_MB_OKCANCEL, question) != DD_IDOK) {
+            outcome_.verdict = Verdict::NotConfirmed;
             return;
         }
     }
@@ -96,13 +114,12 @@ void DeviceOperations::write() {
     block_.forcewr = settings_.forcewr;
     block_.checkwr = settings_.checkwr;
     block_.testins = settings_.testins;
-    const std::int32_t result = call(Command::Write);
-    if (result != 0) {
+    if (const auto result = call(Command::Write); result && *result != DD_OK) {
         block_.page = block_.erraddr > block_.size ? 1 : 0;
         const std::uint8_t inBuffer = buffer_.getbyte(block_.erraddr);
         ui_.messageBox(
             DD_MB_ICONEXCLAMATION,
-            formatLimited(kMessageTextCapacity, kWriteFailure, static_cast<unsigned>(result),
+            formatLimited(kMessageTextCapacity, kWriteFailure, static_cast<unsigned>(*result),
                           block_.erraddr, block_.errdata, static_cast<unsigned>(inBuffer)));
     }
     pane(kReady);
@@ -111,76 +128,87 @@ void DeviceOperations::write() {
 void DeviceOperations::compare() {
     buffer_.ClearMarks();
     pane(kComparing);
-    const std::int32_t result = call(Command::Compare);
-    if (result != 0) {
-        status(formatLimited(kStatusTextCapacity, kCompareError, static_cast<unsigned>(result)));
-    }
-    if (block_.errdata != 0) {
-        ui_.messageBox(DD_MB_OK, formatLimited(kMessageTextCapacity, kErrorCount,
-                                               static_cast<int>(block_.errdata)));
+    if (const auto result = call(Command::Compare)) {
+        if (*result != DD_OK) {
+            status(
+                formatLimited(kStatusTextCapacity, kCompareError, static_cast<unsigned>(*result)));
+        }
+        if (block_.errdata != 0) {
+            ui_.messageBox(DD_MB_OK, formatLimited(kMessageTextCapacity, kErrorCount,
+                                                   static_cast<int>(block_.errdata)));
+        }
     }
     pane(kReady);
 }
 
 void DeviceOperations::blankCheck() {
     pane(kBlankChecking);
-    const std::int32_t result = call(Command::BlankCheck);
-    if (result == DD_NOT_IMPLEMENTED) {
-        status(kNotSupported);
-    } else if (result != 0) {
-        ui_.messageBox(DD_MB_OK, formatLimited(kMessageTextCapacity, kNotBlank, block_.erraddr));
+    if (const auto result = call(Command::BlankCheck)) {
+        if (*result == DD_NOT_IMPLEMENTED) {
+            status(kNotSupported);
+        } else if (*result != DD_OK) {
+            ui_.messageBox(DD_MB_OK,
+                           formatLimited(kMessageTextCapacity, kNotBlank, block_.erraddr));
+        }
     }
     pane(kReady);
 }
 
 void DeviceOperations::erase() {
     pane(kErasing);
-    const std::int32_t result = call(Command::Erase);
-    if (result != 0) {
-        status(formatLimited(kStatusTextCapacity, kEraseError, static_cast<unsigned>(result)));
+    if (const auto result = call(Command::Erase); result && *result != DD_OK) {
+        status(formatLimited(kStatusTextCapacity, kEraseError, static_cast<unsigned>(*result)));
     }
     pane(kReady);
 }
 
 void DeviceOperations::readId() {
     // Modules report the identifier in errdata; the result says nothing.
-    call(Command::ReadId);
-    ui_.messageBox(DD_MB_OK, formatLimited(kMessageTextCapacity, kIdentifier, block_.errdata));
+    if (call(Command::ReadId)) {
+        ui_.messageBox(DD_MB_OK, formatLimited(kMessageTextCapacity, kIdentifier, block_.errdata));
+    }
 }
 
 void DeviceOperations::test() {
     pane(kTesting);
-    call(Command::Test);
+    (void)call(Command::Test);
     pane(kReady);
 }
 
 void DeviceOperations::lock() {
-    const std::int32_t result = call(Command::Lock);
-    if (result != 0) {
-        status(formatLimited(kStatusTextCapacity, kLockError, static_cast<unsigned>(result)));
+    if (const auto result = call(Command::Lock); result && *result != DD_OK) {
+        status(formatLimited(kStatusTextCapacity, kLockError, static_cast<unsigned>(*result)));
     }
     refreshEditors();
 }
 
 void DeviceOperations::unlock() {
-    call(Command::Unlock);
+    (void)call(Command::Unlock);
     refreshEditors();
 }
 
 void DeviceOperations::configuration() {
     pane(kConfiguring);
-    const std::int32_t result = call(Command::Configuration);
-    if (result != 0) {
-        status(
-            formatLimited(kStatusTextCapacity, kConfigurationError, static_cast<unsigned>(result)));
+    if (const auto result = call(Command::Configuration); result && *result != DD_OK) {
+        status(formatLimited(kStatusTextCapacity, kConfigurationError,
+                             static_cast<unsigned>(*result)));
     }
     pane(kReady);
 }
 
-std::int32_t DeviceOperations::call(Command command) {
-    const std::int32_t result = caller_.run(commandInfo(command).funcode);
-    outcome_ = {true, result};
-    return result;
+std::optional<std::int32_t> DeviceOperations::call(Command command) {
+    const CallOutcome call = caller_.run(commandInfo(command).funcode);
+    outcome_.verdict = judgeOperation(command, call, block_.errdata);
+    outcome_.result = call.result;
+    outcome_.moduleFault = call.fault;
+    outcome_.driverFault = call.driverFault;
+    outcome_.ran = call.ran();
+    if (!call.ran()) {
+        return std::nullopt;
+    }
+    outcome_.erraddr = block_.erraddr;
+    outcome_.errdata = block_.errdata;
+    return call.result;
 }
 
 void DeviceOperations::pane(const char* text) {
@@ -188,7 +216,7 @@ void DeviceOperations::pane(const char* text) {
 }
 
 // Through the call block's status callback, so operation results share the
-// pending slot with the messages modules give.
+// status path with the messages modules give.
 void DeviceOperations::status(const std::string& text) {
     postStatus(block_, ui_, text);
 }

@@ -49,6 +49,7 @@ bool DriverBinding::bind(const std::string& path, HardwareFamily& family, std::u
                          std::int32_t& start_drv) {
     library_.release();
     library_ = platform::DynamicLibrary(path);
+    initFault_ = platform::FaultKind::None;
 
     init_ = library_.function<dd_driver_init_fn>("init");
     block_.bdport = library_.function<dd_bdport_fn>("bdport");
@@ -69,7 +70,7 @@ bool DriverBinding::bind(const std::string& path, HardwareFamily& family, std::u
     // builds its own port list from the system's devices instead.
     simulator_ = lookUpSimulator(library_);
 
-    ports_.enumerate(family.portmask, scanDevices_ ? scanDevices_() : std::vector<SystemDevice>{});
+    enumeratePorts(family.portmask);
 
     complete_ = init_ != nullptr && block_.bdport != nullptr && voltage != nullptr &&
                 block_.VccTable != nullptr && block_.VppTable != nullptr &&
@@ -99,7 +100,8 @@ bool DriverBinding::bind(const std::string& path, HardwareFamily& family, std::u
 
 void DriverBinding::runGuardedInit() {
     InitCall call{init_, 0};
-    if (platform::runGuarded(&invokeInit, &call) != platform::FaultKind::None) {
+    initFault_ = platform::runGuarded(&invokeInit, &call);
+    if (initFault_ != platform::FaultKind::None) {
         postStatus(block_, ui_, "init ERR");
     }
     // A board that fails its presence test is not a binding failure: the
@@ -116,6 +118,7 @@ void DriverBinding::unbind() {
     }
     block_.hmodule = nullptr;
     complete_ = false;
+    initFault_ = platform::FaultKind::None;
     simulator_.reset();
     // Nothing may reach into a library that is gone: a module loaded later,
     // or one that failed to go with the driver, finds null instead.
@@ -127,6 +130,10 @@ void DriverBinding::unbind() {
     block_.VidTable = nullptr;
     portWord_ = &privatePortWord_;
     ecr_ = &ownEcr_;
+}
+
+void DriverBinding::enumeratePorts(std::uint16_t portmask) {
+    ports_.enumerate(portmask, scanDevices_ ? scanDevices_() : std::vector<SystemDevice>{});
 }
 
 std::uint16_t DriverBinding::selectPort(std::string_view label, HardwareFamily& family) {

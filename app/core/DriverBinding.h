@@ -16,6 +16,7 @@
 #include "core/UserInterface.h"
 #include "dlldata.h"
 #include "platform/DynamicLibrary.h"
+#include "platform/FaultGuard.h"
 #include "platform/SystemDevices.h"
 #include "ports/PortList.h"
 #include "ports/PortPermission.h"
@@ -56,6 +57,10 @@ public:
     // user needs. Returns the port's address.
     std::uint16_t selectPort(std::string_view label, HardwareFamily& family);
 
+    // Builds the port list anew from the system's devices, for the kinds of
+    // `portmask`; the head becomes current until a port is selected again.
+    void enumeratePorts(std::uint16_t portmask);
+
     // The driver's portadr, or the program's private word when the driver
     // has none or nothing is bound; never null.
     [[nodiscard]] std::uint16_t* portAddressWord() noexcept { return portWord_; }
@@ -63,6 +68,9 @@ public:
     [[nodiscard]] std::uint8_t* ecrByte() noexcept { return ecr_; }
     // A library with every required export is bound.
     [[nodiscard]] bool bound() const noexcept { return library_.loaded() && complete_; }
+    // How the bound driver's init ended: None when it returned (whatever it
+    // answered) or did not run, else the fault that ended it.
+    [[nodiscard]] platform::FaultKind initFault() const noexcept { return initFault_; }
     // The bound driver's simulated board; null unless it exports one.
     [[nodiscard]] const SimulatorControl* simulator() const noexcept {
         return simulator_ ? &*simulator_ : nullptr;
@@ -87,6 +95,7 @@ private:
     std::uint16_t* portWord_ = &privatePortWord_;
     std::uint8_t* ecr_ = &ownEcr_;
     std::optional<SimulatorControl> simulator_;
+    platform::FaultKind initFault_ = platform::FaultKind::None;
 };
 
 }  // namespace veldrix

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/DialogRect.h"
 #include "core/ProgramSettings.h"
 
 namespace veldrix {
@@ -24,11 +25,6 @@ inline constexpr std::string_view kMessageBoxCaption = "VELDRIX";
 // Caption of the button with identifier `id` (DD_ID*); empty for an unknown one.
 [[nodiscard]] std::string_view messageBoxButtonCaption(std::uint32_t id,
                                                        Language language) noexcept;
-
-struct DialogRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const DialogRect&) const = default;
-};
 
 struct MessageBoxLayout {
     int width = 0;   // of the dialog

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "core/TextFormat.h"
-#include "platform/FaultGuard.h"
 
 namespace veldrix {
 
@@ -29,24 +28,37 @@ void invokeEntry(void* context) {
     call->result = call->entry(call->block);
 }
 
+// Marks the caller busy for one call, also when a message box throws.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) noexcept : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+
 }  // namespace
 
-std::int32_t ModuleCaller::call() {
-    ui_.takeFocus();
-    EntryCall entryCall{entry_, &block_, 0};
-    bool faulted = false;
-    if (entry_ != nullptr) {
-        faulted = platform::runGuarded(&invokeEntry, &entryCall) != platform::FaultKind::None;
+CallOutcome ModuleCaller::call() {
+    if (busy_) {
+        return CallOutcome{};
     }
+    const BusyScope scope(busy_);
+    ui_.takeFocus();
+    const CallOutcome outcome = guardedEntryCall();
+    last_ = outcome;
     ui_.giveFocusBack();
     // Whatever the module did, no progress window outlives the call, so the
     // main window is usable again before any message shows.
     if (progress_.isOpen()) {
         progress_.progress(0, DD_PROGRESS_CLOSE);
     }
-    if (faulted) {
+    if (outcome.faulted()) {
         reportFault();
-        return 0;
+        return outcome;
     }
     if (block_._size != DD_RECORD_SIZE) {
         ui_.messageBox(DD_MB_OK, formatLimited(kMessageTextCapacity, kSizeText, block_._size));
@@ -54,18 +66,44 @@ std::int32_t ModuleCaller::call() {
     if (block_.signature != DD_SIGNATURE) {
         ui_.messageBox(DD_MB_OK, kSignatureText);
     }
-    return entryCall.result;
+    return outcome;
 }
 
-std::int32_t ModuleCaller::run(std::uint16_t funcode) {
+CallOutcome ModuleCaller::guardedEntryCall() {
+    CallOutcome outcome;
+    if (entry_ == nullptr) {
+        return outcome;
+    }
+    const std::uint32_t driverFaultsBefore = driverFaults_ != nullptr ? driverFaults_->count : 0;
+    EntryCall entryCall{entry_, &block_, 0};
+    outcome.fault = platform::runGuarded(&invokeEntry, &entryCall);
+    if (outcome.fault == platform::FaultKind::None) {
+        outcome.state = CallState::Ran;
+        outcome.result = entryCall.result;
+    } else {
+        outcome.state = CallState::Faulted;
+    }
+    if (driverFaults_ != nullptr && driverFaults_->count != driverFaultsBefore) {
+        outcome.driverFault = driverFaults_->last;
+    }
+    return outcome;
+}
+
+CallOutcome ModuleCaller::run(std::uint16_t funcode) {
+    if (busy_) {
+        return CallOutcome{};
+    }
     block_.funcode = funcode;
     block_.subfcode = 0;
     return call();
 }
 
 void ModuleCaller::identifyAndSelect(void* moduleHandle) {
+    if (busy_) {
+        return;
+    }
     block_.hmodule = moduleHandle;
-    block_.funcode = 0;
+    block_.funcode = DD_FN_IDENTIFY;
     block_.subfcode = 0;
     block_.eeplen = 0;
     block_.eepofs = 0;
@@ -76,14 +114,17 @@ void ModuleCaller::identifyAndSelect(void* moduleHandle) {
     block_.about = nullptr;
     call();
     clearFlagsUnlessLevel6();
-    run(1);
+    run(DD_FN_SELECT);
 }
 
 void ModuleCaller::selectChip() {
+    if (busy_) {
+        return;
+    }
     clearFlagsUnlessLevel6();
     block_.blank = 0xFF;
     block_.page = 0;
-    run(1);
+    run(DD_FN_SELECT);
 }
 
 void ModuleCaller::clearFlagsUnlessLevel6() noexcept {

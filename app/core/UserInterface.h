@@ -16,10 +16,13 @@ public:
 
     // Blocking message box. The style's low four bits choose the buttons
     // (DD_MB_*); higher bits are accepted and ignored. Returns the DD_ID* of
-    // the button pressed.
+    // the button pressed; a style that names no buttons gives a box that can
+    // only be closed, which returns DD_IDCANCEL.
     virtual std::uint32_t messageBox(std::uint32_t style, const std::string& text) = 0;
 
-    // A transient status message, already formatted and cut to fit.
+    // A transient status message, already formatted and cut to fit. Comes
+    // from the status thread, or from the thread that gave it when messages
+    // are delivered at once: implementations take it on any thread.
     virtual void showStatusMessage(const std::string& text) = 0;
 
     // Sets one status-bar pane at once.
@@ -38,7 +41,7 @@ public:
     virtual void openProgressWindow(std::int32_t total) = 0;
     virtual void moveProgressWindow(std::int32_t position, int percent) = 0;
     // Lets the user interface handle waiting events; true when the user asked
-    // to cancel (Cancel button or Esc) during this pump.
+    // to cancel (Cancel button or Esc) during this pump, once per request.
     virtual bool pumpProgressEvents() = 0;
     virtual void closeProgressWindow() = 0;
 };

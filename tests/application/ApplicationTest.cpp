@@ -24,15 +24,17 @@ constexpr unsigned kHoltan = 3;
 
 class ApplicationTest : public ::testing::Test {
 protected:
-    std::unique_ptr<Application> makeApplication() {
+    std::unique_ptr<Application> makeApplication(
+        StatusDelivery delivery = StatusDelivery::PendingSlot) {
         return std::make_unique<Application>(
             ui_, SettingsStore::openFile(QString::fromStdString(ini()), VELDRIX_TEST_BASE_DIR),
-            VELDRIX_TEST_BASE_DIR);
+            VELDRIX_TEST_BASE_DIR, delivery);
     }
 
     // Starts on the simulated board with calypso's 64 KB chip.
-    std::unique_ptr<Application> startOnSimulator() {
-        auto app = makeApplication();
+    std::unique_ptr<Application> startOnSimulator(
+        StatusDelivery delivery = StatusDelivery::PendingSlot) {
+        auto app = makeApplication(delivery);
         StartChoices choices;
         choices.family = kTessaro;
         choices.port = "SIM";
@@ -145,8 +147,7 @@ TEST_F(ApplicationTest, MissingPortWarnsAndTakesTheFirstOfTheFamilysKinds) {
     choices.family = kTessaro;
     choices.port = "LPT9";
     ASSERT_TRUE(app->start(choices));
-    app->statusService().drain();
-    app->statusService().stop();
+    app->finishStatusMessages();
     EXPECT_TRUE(statusShown(Application::kPortNotFound));
     const auto& entries = app->ports().entries();
     const auto first = std::find_if(entries.begin(), entries.end(),
@@ -216,6 +217,102 @@ TEST_F(ApplicationTest, ModuleRootChoiceIsRememberedAndRelativeToTheBase) {
     EXPECT_FALSE(app->modules().moduleNames().empty());
     app->close();
     EXPECT_EQ(stored("Main/all_module_dir").toString(), "Modules for 0.04");
+}
+
+// A front end makes its window between the two steps: the settings are read
+// by then, and nothing of the family is bound yet.
+TEST_F(ApplicationTest, StartInTwoStepsAroundTheWindow) {
+    store("Position/X", "123");
+    auto app = makeApplication();
+    ASSERT_TRUE(app->prepare());
+    EXPECT_EQ(app->settings().settings().position.X, 123);
+    EXPECT_EQ(app->documentName(), "Untitled.bin");
+    EXPECT_FALSE(app->driver().bound());
+    EXPECT_TRUE(app->statusService().running());
+
+    StartChoices choices;
+    choices.family = kTessaro;
+    choices.port = "SIM";
+    choices.module = "calypso";
+    choices.chip = "W27E257";
+    app->restore(choices);
+    EXPECT_TRUE(app->driver().bound());
+    EXPECT_EQ(app->modules().savedChip(), "W27E257");
+    EXPECT_EQ(app->buffer().length(), 32768u);
+}
+
+TEST_F(ApplicationTest, ClosingTheChipWindowWritesTheFamilySection) {
+    auto app = startOnSimulator();
+    store("Hardware/tessaro/lastchip", "");
+    app->chipSelectionClosed();
+    EXPECT_EQ(stored("Hardware/tessaro/lastchip").toString(), "W27C512");
+    EXPECT_EQ(stored("Hardware/tessaro/port").toString(), "SIM");
+}
+
+// The driver file changed in the settings: bound anew, with the port and the
+// module kept.
+TEST_F(ApplicationTest, RebindingTheDriverKeepsPortAndModule) {
+    auto app = startOnSimulator();
+    const std::string notALibrary = dir_.write("broken.so", "not a library");
+    app->settings().family().driver = notALibrary;
+    app->rebindDriver();
+    EXPECT_FALSE(app->driver().bound());
+    EXPECT_EQ(ui_.boxes.back().text, "Can't load driver:  " + notALibrary);
+
+    app->settings().family().driver = "Hardware/tessaro.so";
+    app->rebindDriver();
+    EXPECT_TRUE(app->driver().bound());
+    EXPECT_EQ(app->portName(), "SIM");
+    EXPECT_TRUE(app->ports().simulatorSelected());
+    EXPECT_EQ(app->modules().savedChip(), "W27C512");
+    EXPECT_TRUE(app->operations().enabled(Command::Read));
+}
+
+TEST_F(ApplicationTest, RefreshingThePortsKeepsTheChosenOne) {
+    auto app = startOnSimulator();
+    const std::size_t listed = app->ports().entries().size();
+    app->refreshPorts();
+    EXPECT_EQ(app->ports().entries().size(), listed);
+    EXPECT_EQ(app->portName(), "SIM");
+    EXPECT_TRUE(app->ports().simulatorSelected());
+}
+
+TEST_F(ApplicationTest, BufferFilesTellWhatHappenedAndNameTheDocument) {
+    auto app = startOnSimulator(StatusDelivery::Immediate);
+    const std::string shortFile = dir_.write("short.bin", "abc");
+    const FileLoadResult loaded = app->openBufferFile(shortFile);
+    EXPECT_EQ(loaded.status, LoadStatus::ShortFile);
+    EXPECT_EQ(loaded.bytesRead, 3u);
+    EXPECT_EQ(app->documentName(), shortFile);
+    EXPECT_TRUE(statusShown("Error reading 65536 bytes"));
+
+    const FileLoadResult missing = app->openBufferFile(dir_.file("missing.bin"));
+    EXPECT_EQ(missing.status, LoadStatus::NotOpened);
+    EXPECT_EQ(ui_.boxes.back().text, "Can't open file: missing.bin");
+    EXPECT_EQ(app->documentName(), shortFile);
+
+    const std::string saved = dir_.file("saved.bin");
+    EXPECT_EQ(app->saveBufferFile(saved).status, SaveStatus::Saved);
+    EXPECT_EQ(app->documentName(), saved);
+    EXPECT_EQ(test::TempDir::read(saved).substr(0, 4), std::string("abc\xFF"));
+    app->setDocumentName("other.bin");
+    EXPECT_EQ(app->documentName(), "other.bin");
+}
+
+// A terminal's front end gets every status message at once and in order;
+// none waits for a status thread or is dropped behind another.
+TEST_F(ApplicationTest, ImmediateStatusDeliveryShowsEveryMessageAtOnceInOrder) {
+    store("Hardware/tessaro/port", "LPT9");
+    auto app = makeApplication(StatusDelivery::Immediate);
+    StartChoices choices;
+    choices.family = kTessaro;
+    ASSERT_TRUE(app->start(choices));
+    EXPECT_FALSE(app->statusService().running());
+    EXPECT_TRUE(statusShown(Application::kPortNotFound));
+    ui_.statusMessages.clear();
+    app->callBlock().status("%s", "voltage ERR");
+    app->callBlock().status("Read error: %X", 5u);
+    EXPECT_EQ(ui_.statusMessages, (std::vector<std::string>{"voltage ERR", "Read error: 5"}));
 }
 
 }  // namespace

@@ -68,8 +68,10 @@ TEST_F(BufferFilesTest, ShortFileFillsTheStartAndReportsTheLengthAskedFor) {
     const std::string content = pattern(0x100);
     const std::string path = dir.write("short.bin", content);
 
-    const FileCommandResult result = LoadBufferFile(buffer, path);
+    const FileLoadResult result = LoadBufferFile(buffer, path);
 
+    EXPECT_EQ(result.status, LoadStatus::ShortFile);
+    EXPECT_EQ(result.bytesRead, 0x100u);
     EXPECT_EQ(image(), content + std::string(0x100, '\xFF'));
     EXPECT_EQ(texts(result, MessageChannel::Status),
               std::vector<std::string>{"Error reading 512 bytes"});
@@ -83,8 +85,10 @@ TEST_F(BufferFilesTest, LongFileFillsTheWholeImageSilently) {
     selectChip(0x200);
     const std::string content = pattern(0x400);
 
-    const FileCommandResult result = LoadBufferFile(buffer, dir.write("long.bin", content));
+    const FileLoadResult result = LoadBufferFile(buffer, dir.write("long.bin", content));
 
+    EXPECT_EQ(result.status, LoadStatus::LoadedWhole);
+    EXPECT_EQ(result.bytesRead, 0x200u);
     EXPECT_EQ(image(), content.substr(0, 0x200));
     EXPECT_TRUE(result.messages.empty());
     EXPECT_TRUE(result.fileNameTaken);
@@ -107,8 +111,9 @@ TEST_F(BufferFilesTest, MissingFileIsReportedByNameAndNeverCreated) {
     const std::string before = image();
     const std::string path = dir.file("name.bin");
 
-    const FileCommandResult result = LoadBufferFile(buffer, path);
+    const FileLoadResult result = LoadBufferFile(buffer, path);
 
+    EXPECT_EQ(result.status, LoadStatus::NotOpened);
     EXPECT_EQ(texts(result, MessageChannel::Box),
               std::vector<std::string>{"Can't open file: name.bin"});
     EXPECT_TRUE(texts(result, MessageChannel::Status).empty());
@@ -121,16 +126,18 @@ TEST_F(BufferFilesTest, DirectoryIsNoBufferFile) {
     selectChip(0x100);
     std::filesystem::create_directory(dir.file("folder"));
 
-    const FileCommandResult result = LoadBufferFile(buffer, dir.file("folder"));
+    const FileLoadResult result = LoadBufferFile(buffer, dir.file("folder"));
 
+    EXPECT_EQ(result.status, LoadStatus::NotOpened);
     EXPECT_EQ(texts(result, MessageChannel::Box),
               std::vector<std::string>{"Can't open file: folder"});
     EXPECT_FALSE(result.fileNameTaken);
 }
 
 TEST_F(BufferFilesTest, LoadWithoutImageDoesNothing) {
-    const FileCommandResult result = LoadBufferFile(buffer, dir.file("missing.bin"));
+    const FileLoadResult result = LoadBufferFile(buffer, dir.file("missing.bin"));
 
+    EXPECT_EQ(result.status, LoadStatus::NoImage);
     EXPECT_TRUE(result.messages.empty());
     EXPECT_FALSE(result.fileNameTaken);
 }
@@ -140,8 +147,10 @@ TEST_F(BufferFilesTest, ReadFailureReportsTheSystemCodeAndLeavesTheFillValue) {
     selectChip(0x200);
     load("junk");
 
-    const FileCommandResult result = LoadBufferFile(buffer, "/proc/self/mem");
+    const FileLoadResult result = LoadBufferFile(buffer, "/proc/self/mem");
 
+    EXPECT_EQ(result.status, LoadStatus::NotRead);
+    EXPECT_EQ(result.bytesRead, 0u);
     EXPECT_EQ(texts(result, MessageChannel::Status),
               (std::vector<std::string>{"ReadFile Error: 5", "Error reading 512 bytes"}));
     EXPECT_EQ(image(), std::string(0x200, '\xFF'));
@@ -154,8 +163,9 @@ TEST_F(BufferFilesTest, SaveWritesEveryAreaAtItsOffset) {
     buffer.data()[0x101FF] = 0x42;
     const std::string path = dir.file("image.bin");
 
-    const FileCommandResult result = SaveBufferFile(buffer, path);
+    const FileSaveResult result = SaveBufferFile(buffer, path);
 
+    EXPECT_EQ(result.status, SaveStatus::Saved);
     EXPECT_TRUE(result.messages.empty());
     EXPECT_TRUE(result.fileNameTaken);
     const std::string saved = TempDir::read(path);
@@ -201,8 +211,9 @@ TEST_F(BufferFilesTest, SaveIntoAMissingFolderIsReportedAndCreatesNothing) {
     selectChip(0x100);
     const std::string path = dir.file("nowhere/out.bin");
 
-    const FileCommandResult result = SaveBufferFile(buffer, path);
+    const FileSaveResult result = SaveBufferFile(buffer, path);
 
+    EXPECT_EQ(result.status, SaveStatus::NotOpened);
     EXPECT_EQ(texts(result, MessageChannel::Box),
               std::vector<std::string>{"Can't open file: out.bin"});
     EXPECT_FALSE(result.fileNameTaken);
@@ -239,12 +250,13 @@ TEST_F(BufferFilesTest, FailedWriteKeepsTheOldFileAndReports) {
     const std::string old = pattern(0x100);
     const std::string path = dir.write("keep.bin", old);
 
-    FileCommandResult result;
+    FileSaveResult result;
     {
         FileSizeLimit limit(0x1000);
         result = SaveBufferFile(buffer, path);
     }
 
+    EXPECT_EQ(result.status, SaveStatus::NotWritten);
     EXPECT_EQ(
         texts(result, MessageChannel::Status),
         (std::vector<std::string>{"WriteFile Error: 27", "Error writing, only 0 bytes written"}));

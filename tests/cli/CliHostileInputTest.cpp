@@ -294,6 +294,46 @@ TEST_F(CliHostileInput, FilesThatCannotServeAsImages) {
     EXPECT_EQ(cli({"read", ""}).exitCode, kUsage);
 }
 
+std::string hostileDriver(const char* name) {
+    return std::string(VELDRIX_HOSTILE_DRIVERS) + "/" + name + ".so";
+}
+
+// A driver that faults at its start is no driver to work with, whatever the
+// command; its message is shown.
+TEST_F(CliHostileInput, ADriverThatFaultsAtItsStartIsNoUsableDriver) {
+    ASSERT_EQ(select("calypso", "W27E257").exitCode, kSuccess);
+    for (const char* command : {"id", "ports"}) {
+        SCOPED_TRACE(command);
+        const CliRun run = cli({"--driver", path(hostileDriver("initfault")), command});
+        EXPECT_EQ(run.exitCode, kNoHardware);
+        EXPECT_TRUE(contains(run.err, "init ERR\n")) << run.err;
+        EXPECT_TRUE(contains(run.err, "the programmer driver failed at its start (SIGSEGV"))
+            << run.err;
+    }
+    // Not remembered: the simulated board still answers.
+    EXPECT_EQ(cli({"blank"}).exitCode, kSuccess);
+}
+
+// The module runs on after the driver faulted under it and may well report
+// success; the operation does not.
+TEST_F(CliHostileInput, ADriverThatFaultsDuringTheOperationFailsIt) {
+    ASSERT_EQ(select("calypso", "W27E257").exitCode, kSuccess);
+    const QString driver = path(hostileDriver("voltagefault"));
+    const std::string back = file("back.bin");
+    const CliRun read = cli({"--driver", driver, "read", path(back)});
+    EXPECT_EQ(read.exitCode, kUnchanged);
+    EXPECT_TRUE(contains(read.out, "voltage ERR\n")) << read.out;
+    EXPECT_TRUE(contains(read.err, "the programmer driver failed (SIGSEGV)")) << read.err;
+    EXPECT_FALSE(contains(read.out, "Read 32768 bytes"));
+    EXPECT_FALSE(std::filesystem::exists(back));
+
+    const CliRun erased = cli({"erase", "--json"});
+    EXPECT_EQ(erased.exitCode, toInt(ExitCode::FailedChipChanged));
+    const QJsonObject result = jsonOf(erased).object();
+    EXPECT_TRUE(result["status"].toArray().contains("voltage ERR")) << erased.out;
+    EXPECT_EQ(result["error"].toString(), "the programmer driver failed (SIGSEGV)");
+}
+
 TEST_F(CliHostileInput, ChipContentsThatCannotBeKeptAreAFileError) {
     ASSERT_EQ(select("calypso", "W27E257").exitCode, kSuccess);
     // A directory below a regular file can never be created.

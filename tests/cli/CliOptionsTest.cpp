@@ -108,12 +108,28 @@ TEST(CliOptions, SimulatedStuckBit) {
     }
 }
 
-TEST(CliOptions, DeviceOperationsAreTheChipCommands) {
-    EXPECT_TRUE(isDeviceOperation(CliCommand::Read));
-    EXPECT_TRUE(isDeviceOperation(CliCommand::Config));
-    EXPECT_FALSE(isDeviceOperation(CliCommand::Chips));
-    EXPECT_FALSE(isDeviceOperation(CliCommand::Digest));
+TEST(CliOptions, ChipChangingCommandsFollowTheEnginesOperations) {
+    EXPECT_TRUE(changesChip(CliCommand::Write));
+    EXPECT_TRUE(changesChip(CliCommand::Config));
+    EXPECT_FALSE(changesChip(CliCommand::Read));
+    EXPECT_FALSE(changesChip(CliCommand::Digest));
+    EXPECT_FALSE(changesChip(CliCommand::Chips));
     EXPECT_STREQ(commandWord(CliCommand::Blank), "blank");
+}
+
+// Numbers take every form the configuration files know, whole or not at all.
+TEST(CliOptions, NumbersAreReadAsTheConfigurationFilesWriteThem) {
+    EXPECT_EQ(parsed({"id", "--algorithm", "0x2"}).algorithm, 2u);
+    EXPECT_EQ(parsed({"id", "--algorithm", "3h"}).algorithm, 3u);
+    EXPECT_EQ(parsed({"id", "--algorithm", "$A"}).algorithm, 10u);
+    const CliOptions fault = parsed({"write", "x", "--sim-fault", "stuck:7FFFh:1:0"});
+    ASSERT_TRUE(fault.simStuckBit.has_value());
+    EXPECT_EQ(fault.simStuckBit->address, 0x7FFFu);
+    for (const char* bad : {"1 ", "2x", "0x", "-1", "4294967298"}) {
+        EXPECT_NE(usageError({"id", "--algorithm", bad}).find("1 to 255"), std::string::npos)
+            << bad;
+    }
+    EXPECT_FALSE(parseCommandLine({"write", "x", "--sim-fault", "stuck:99999999999:0:0"}).options);
 }
 
 }  // namespace

@@ -87,13 +87,5 @@ TEST(EngineListings, ChipsShowEveryFieldOfTheirDescription) {
     EXPECT_EQ(row["params"].toArray(), (QJsonArray{"Tpw=100"}));
 }
 
-TEST(EngineListings, KeyNameComesFromTheRowLabel) {
-    AdvancedOptionRow row{};
-    row.label = "Tpw (D)";
-    EXPECT_EQ(keyNameOf(row), "Tpw");
-    row.label = "Odd (x) (H)";
-    EXPECT_EQ(keyNameOf(row), "Odd (x)");
-}
-
 }  // namespace
 }  // namespace veldrix::cli

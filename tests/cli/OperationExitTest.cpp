@@ -2,56 +2,38 @@
 
 #include <gtest/gtest.h>
 
-#include "dlldata.h"
-
 namespace veldrix::cli {
 namespace {
 
-ExitCode exitOf(CliCommand command, std::int32_t result, std::uint32_t errdata = 0,
-                bool fault = false) {
-    return exitCodeFor(command, {true, result, errdata, fault});
+ExitCode exitOf(Command command, Verdict verdict) {
+    return exitCodeFor({.command = command, .verdict = verdict});
 }
 
-TEST(OperationExit, SuccessOnlyForAResultOfZero) {
-    EXPECT_EQ(exitOf(CliCommand::Read, 0), ExitCode::Success);
-    EXPECT_EQ(exitOf(CliCommand::Write, 0), ExitCode::Success);
-    EXPECT_EQ(exitOf(CliCommand::Blank, 0), ExitCode::Success);
-    EXPECT_EQ(exitOf(CliCommand::Id, 0, 0x3C10), ExitCode::Success);
+TEST(OperationExit, SuccessOnlyWhenTheEngineSaysSo) {
+    for (const CommandInfo& info : kCommands) {
+        EXPECT_EQ(exitOf(info.command, Verdict::Success), ExitCode::Success);
+    }
 }
 
-TEST(OperationExit, FailuresThatLeaveTheChipAsItWas) {
-    EXPECT_EQ(exitOf(CliCommand::Blank, DD_BLANK_FAILED), ExitCode::FailedChipUnchanged);
-    EXPECT_EQ(exitOf(CliCommand::Blank, DD_NOT_IMPLEMENTED), ExitCode::FailedChipUnchanged);
-    EXPECT_EQ(exitOf(CliCommand::Read, 5), ExitCode::FailedChipUnchanged);
-    EXPECT_EQ(exitOf(CliCommand::Id, 1), ExitCode::FailedChipUnchanged);
-    EXPECT_EQ(exitOf(CliCommand::Test, 1), ExitCode::FailedChipUnchanged);
+TEST(OperationExit, FailuresKeepTheEnginesJudgementOfTheChip) {
+    EXPECT_EQ(exitOf(Command::BlankCheck, Verdict::FailedChipUnchanged),
+              ExitCode::FailedChipUnchanged);
+    EXPECT_EQ(exitOf(Command::Write, Verdict::FailedChipChanged), ExitCode::FailedChipChanged);
+    EXPECT_EQ(exitOf(Command::Erase, Verdict::NotSupported), ExitCode::FailedChipUnchanged);
 }
 
-TEST(OperationExit, ReadCountsTheLowEightBitsButCompareTheWholeResult) {
-    EXPECT_EQ(exitOf(CliCommand::Read, 0x100), ExitCode::Success);
-    EXPECT_EQ(exitOf(CliCommand::Compare, 0x100), ExitCode::FailedChipUnchanged);
+TEST(OperationExit, FaultsAreFailuresOfTheKindTheCommandRisks) {
+    for (Verdict fault : {Verdict::ModuleFault, Verdict::DriverFault}) {
+        EXPECT_EQ(exitOf(Command::Read, fault), ExitCode::FailedChipUnchanged);
+        EXPECT_EQ(exitOf(Command::ReadId, fault), ExitCode::FailedChipUnchanged);
+        EXPECT_EQ(exitOf(Command::Write, fault), ExitCode::FailedChipChanged);
+        EXPECT_EQ(exitOf(Command::Unlock, fault), ExitCode::FailedChipChanged);
+    }
 }
 
-TEST(OperationExit, CompareDifferencesFailEvenWithResultZero) {
-    EXPECT_EQ(exitOf(CliCommand::Compare, 0, 3), ExitCode::FailedChipUnchanged);
-    EXPECT_EQ(exitOf(CliCommand::Compare, 0, 0), ExitCode::Success);
-}
-
-TEST(OperationExit, FailuresAfterTheChipWasChanged) {
-    EXPECT_EQ(exitOf(CliCommand::Write, DD_VERIFY_FAILED), ExitCode::FailedChipChanged);
-    EXPECT_EQ(exitOf(CliCommand::Erase, 1), ExitCode::FailedChipChanged);
-    EXPECT_EQ(exitOf(CliCommand::Lock, 1), ExitCode::FailedChipChanged);
-    EXPECT_EQ(exitOf(CliCommand::Unlock, 1), ExitCode::FailedChipChanged);
-    EXPECT_EQ(exitOf(CliCommand::Config, 1), ExitCode::FailedChipChanged);
-}
-
-TEST(OperationExit, AModuleFaultIsNeverSuccess) {
-    EXPECT_EQ(exitOf(CliCommand::Read, 0, 0, true), ExitCode::FailedChipUnchanged);
-    EXPECT_EQ(exitOf(CliCommand::Write, 0, 0, true), ExitCode::FailedChipChanged);
-}
-
-TEST(OperationExit, AWriteNotSentWasNotConfirmed) {
-    EXPECT_EQ(exitCodeFor(CliCommand::Write, {false, 0, 0, false}), ExitCode::NotConfirmed);
+TEST(OperationExit, NothingSent) {
+    EXPECT_EQ(exitOf(Command::Write, Verdict::NotConfirmed), ExitCode::NotConfirmed);
+    EXPECT_EQ(exitOf(Command::Read, Verdict::Refused), ExitCode::NoHardware);
 }
 
 }  // namespace

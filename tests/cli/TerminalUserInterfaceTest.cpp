@@ -22,7 +22,7 @@ struct Terminal {
 
 TEST(TerminalUserInterface, InformationBoxesArePrintedWithUnixLineEnds) {
     Terminal terminal({});
-    terminal.ui.setBoxesAreResults(true);
+    terminal.ui.setOperationRunning(true);
     EXPECT_EQ(terminal.ui.messageBox(DD_MB_OK | DD_MB_ICONEXCLAMATION,
                                      "Error Write 0105\r\nAddress:00000010"),
               DD_IDOK);
@@ -37,19 +37,38 @@ TEST(TerminalUserInterface, BoxesOutsideAnOperationGoToStandardError) {
     EXPECT_EQ(terminal.err.str(), "Can't load driver:  x.so\n");
 }
 
-TEST(TerminalUserInterface, JsonModeCollectsBoxesInsteadOfPrinting) {
-    Terminal terminal({.collectBoxes = true});
+// The operation's messages are its results: boxes and status messages on one
+// stream, in the order given.
+TEST(TerminalUserInterface, AnOperationsMessagesGoToStandardOutputInOrder) {
+    Terminal terminal({});
+    terminal.ui.showStatusMessage("init ERR");
+    terminal.ui.setOperationRunning(true);
+    terminal.ui.showStatusMessage("voltage ERR");
+    terminal.ui.messageBox(DD_MB_OK, "3 Errors");
+    terminal.ui.showStatusMessage("Compare error: 100");
+    terminal.ui.setOperationRunning(false);
+    terminal.ui.showStatusMessage("later");
+    EXPECT_EQ(terminal.out.str(), "voltage ERR\n3 Errors\nCompare error: 100\n");
+    EXPECT_EQ(terminal.err.str(), "init ERR\nlater\n");
+}
+
+TEST(TerminalUserInterface, JsonModeCollectsAnOperationsMessagesInsteadOfPrinting) {
+    Terminal terminal({.collectResults = true});
+    terminal.ui.setOperationRunning(true);
     terminal.ui.messageBox(DD_MB_OK, "ID: 0000003C");
+    terminal.ui.showStatusMessage("voltage ERR");
     EXPECT_EQ(terminal.out.str(), "");
+    EXPECT_EQ(terminal.err.str(), "");
     EXPECT_EQ(terminal.ui.boxTexts(), std::vector<std::string>{"ID: 0000003C"});
+    EXPECT_EQ(terminal.ui.statusTexts(), std::vector<std::string>{"voltage ERR"});
 }
 
 // Standard output holds only the JSON document, but a problem outside the
 // operation (a driver that does not load) is still told on standard error.
 TEST(TerminalUserInterface, JsonModeKeepsResultsOffStandardOutputButReportsProblems) {
-    Terminal terminal({.collectBoxes = true});
+    Terminal terminal({.collectResults = true});
     terminal.ui.messageBox(DD_MB_OK, "Can't load driver:  x.so");
-    terminal.ui.setBoxesAreResults(true);
+    terminal.ui.setOperationRunning(true);
     terminal.ui.messageBox(DD_MB_OK, "ID: 0000003C");
     EXPECT_EQ(terminal.out.str(), "");
     EXPECT_EQ(terminal.err.str(), "Can't load driver:  x.so\n");

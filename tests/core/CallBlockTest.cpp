@@ -22,13 +22,6 @@ TEST(CallBlock, LayoutCheckPassesAndLeavesTheOffsetInBlank) {
     EXPECT_EQ(block.blank, DD_BLANK_OFFSET);
 }
 
-TEST(CallBlock, TheProgramHasOneZeroInitialisedInstance) {
-    dlldata& first = programCallBlock();
-    EXPECT_EQ(&first, &programCallBlock());
-    EXPECT_EQ(first.hmodule, nullptr);
-    EXPECT_EQ(first.funcode, 0);
-}
-
 TEST(HardwareFamilies, RowsInIndexOrder) {
     struct Row {
         std::uint16_t portmask;

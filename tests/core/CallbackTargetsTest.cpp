@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
+#include "FakeEditorView.h"
 #include "RecordingUserInterface.h"
 #include "buffer/DataBuffer.h"
 #include "core/CallbackTargets.h"
@@ -98,13 +101,22 @@ TEST_F(CallbackTargetsTest, VoltageForwardsToTheDriver) {
     EXPECT_EQ(g_voltageSeen.vid, 140);
 }
 
-TEST_F(CallbackTargetsTest, FaultingDriverVoltageReportsAndYieldsZero) {
-    for (dd_driver_voltage_fn driver : {faultingVoltage, throwingVoltage}) {
+TEST_F(CallbackTargetsTest, FaultingDriverVoltageReportsNotesTheFaultAndYieldsZero) {
+    const std::pair<dd_driver_voltage_fn, platform::FaultKind> drivers[] = {
+        {faultingVoltage, platform::FaultKind::Segmentation},
+        {throwingVoltage, platform::FaultKind::CxxException}};
+    std::uint32_t noted = 0;
+    for (const auto& [driver, kind] : drivers) {
         ui.statusMessages.clear();
         targets.driverVoltage = driver;
         EXPECT_EQ(block.voltage(50, 120, 120), 0);
         EXPECT_EQ(ui.statusMessages, (std::vector<std::string>{"voltage ERR"}));
+        EXPECT_EQ(targets.driverFaults.count, ++noted);
+        EXPECT_EQ(targets.driverFaults.last, kind);
     }
+    targets.driverVoltage = recordingVoltage;
+    (void)block.voltage(50, 120, 120);
+    EXPECT_EQ(targets.driverFaults.count, noted);
 }
 
 TEST_F(CallbackTargetsTest, BufferCallbacksWithoutImageActAsOnAnEmptyOne) {
@@ -128,6 +140,62 @@ TEST_F(CallbackTargetsTest, BufferCallbacksReachTheDataBuffer) {
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page[1], 0xA5);
     EXPECT_EQ(page[3], 0xFF);
+}
+
+}  // namespace
+}  // namespace veldrix
+
+namespace veldrix {
+namespace {
+
+// A user interface and an editor whose windows fail.
+class FailingUserInterface : public test::RecordingUserInterface {
+public:
+    std::uint32_t messageBox(std::uint32_t, const std::string&) override {
+        throw std::runtime_error("no box today");
+    }
+    void moveProgressWindow(std::int32_t, int) override { throw std::bad_alloc(); }
+};
+
+class FailingEditor : public test::FakeEditorView {
+public:
+    bool setMark(std::uint32_t, bool) override { throw 42; }
+};
+
+class FailingCallbacksTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fillCallBlockCallbacks(block, targets);
+        block.size = 16;
+        block.bits = 8;
+        block.blank = 0xFF;
+        buffer.setEditors(&editor, nullptr);
+        buffer.SetBuffers();
+    }
+
+    dlldata block{};
+    FailingUserInterface ui;
+    ProgressService progress{block, ui};
+    DataBuffer buffer{block};
+    CallbackTargets targets{&ui, &progress, &buffer, nullptr};
+    FailingEditor editor;
+};
+
+// A progress window that cannot be shown is no reason to go on unwatched.
+TEST_F(FailingCallbacksTest, AFailingProgressWindowIsReportedAndCancelsTheOperation) {
+    EXPECT_EQ(block.progress(4, DD_PROGRESS_SET), 1u);
+    ASSERT_EQ(ui.statusMessages.size(), 1u);
+    EXPECT_EQ(ui.statusMessages[0], "progress ERR: std::bad_alloc");
+}
+
+TEST_F(FailingCallbacksTest, AFailingMessageBoxIsReportedAndAnswersCancel) {
+    EXPECT_EQ(block.msgbox(DD_MB_YESNO, "Go on?"), DD_IDCANCEL);
+    EXPECT_EQ(ui.statusMessages, (std::vector<std::string>{"msgbox ERR: no box today"}));
+}
+
+TEST_F(FailingCallbacksTest, AFailingEditorIsReportedAndTheMarkRefused) {
+    EXPECT_EQ(block.mark(3, 1), 0u);
+    EXPECT_EQ(ui.statusMessages, (std::vector<std::string>{"mark ERR: unknown exception"}));
 }
 
 }  // namespace

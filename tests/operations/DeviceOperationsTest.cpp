@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,18 +27,22 @@ struct ModuleScript {
     bool setErrdata = false;
     std::uint32_t errdata = 0;
     bool fault = false;
+    bool powerUp = false;               // asks the driver for voltages first
     std::vector<std::uint16_t> calls;   // funcode of each call
-    std::vector<std::uint8_t> options;  // forcewr, checkwr, testins seen by code 5
+    std::vector<std::uint8_t> options;  // forcewr, checkwr, testins seen by the write
     std::vector<std::uint32_t> marks;   // addresses to mark during the call
 } g_script;
 
 extern "C" std::int32_t scriptedModule(dlldata* block) {
     g_script.calls.push_back(block->funcode);
-    if (block->funcode == 5) {
+    if (block->funcode == DD_FN_WRITE) {
         g_script.options = {block->forcewr, block->checkwr, block->testins};
     }
     for (std::uint32_t address : g_script.marks) {
         block->mark(address, 1);
+    }
+    if (g_script.powerUp) {
+        block->voltage(50, 125, 0);
     }
     if (g_script.fault) {
         std::raise(SIGSEGV);
@@ -62,7 +68,7 @@ protected:
         block.blank = 0xFF;
         block.hmodule = &block;  // any non-null handle: a module is loaded
         for (const CommandInfo& info : kCommands) {
-            block.funcs[info.flag] = 1;
+            block.funcs[info.funcode] = 1;
         }
         buffer.setEditors(&mainEditor, &secondEditor);
         buffer.SetBuffers();
@@ -93,10 +99,11 @@ protected:
 TEST(CommandTable, HoldsEachCommandOnceInEnumOrder) {
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
         EXPECT_EQ(static_cast<std::size_t>(kCommands[i].command), i);
-        EXPECT_LT(kCommands[i].flag, DD_FUNCS_COUNT);
-        // Codes 0, 1, 6 and 13..15 drive no command.
-        EXPECT_TRUE(kCommands[i].funcode >= 2 && kCommands[i].funcode <= 12);
-        EXPECT_NE(kCommands[i].funcode, 6);
+        // Identify, select, the unused code 6 and codes past configuration
+        // drive no command.
+        EXPECT_TRUE(kCommands[i].funcode >= DD_FN_READ &&
+                    kCommands[i].funcode <= DD_FN_CONFIGURATION);
+        EXPECT_NE(kCommands[i].funcode, DD_FN_WRITE + 1);
         for (std::size_t j = i + 1; j < kCommands.size(); ++j) {
             EXPECT_NE(kCommands[i].identifier, kCommands[j].identifier);
             EXPECT_NE(kCommands[i].funcode, kCommands[j].funcode);
@@ -108,15 +115,15 @@ TEST(CommandTable, HoldsEachCommandOnceInEnumOrder) {
 
 TEST_F(DeviceOperationsTest, CommandsFollowTheirCapabilityFlagsAndDisabledOnesSendNothing) {
     std::memset(block.funcs, 0, sizeof block.funcs);
-    block.funcs[3] = 1;  // Compare only
+    block.funcs[DD_FN_COMPARE] = 1;
     EXPECT_TRUE(operations.enabled(Command::Compare));
     EXPECT_FALSE(operations.enabled(Command::Read));
-    operations.run(Command::Read);
+    EXPECT_EQ(operations.run(Command::Read).verdict, Verdict::NotSupported);
     EXPECT_TRUE(g_script.calls.empty());
-    EXPECT_FALSE(operations.lastOutcome().sent);
+    EXPECT_FALSE(operations.lastOutcome().ran);
     EXPECT_TRUE(ui.events.empty());
-    operations.run(Command::Compare);
-    EXPECT_EQ(g_script.calls, (std::vector<std::uint16_t>{3}));
+    EXPECT_EQ(operations.run(Command::Compare).verdict, Verdict::Success);
+    EXPECT_EQ(g_script.calls, (std::vector<std::uint16_t>{DD_FN_COMPARE}));
 }
 
 TEST_F(DeviceOperationsTest, EveryCommandSendsItsFunctionCodeWithSubfunctionZero) {
@@ -127,7 +134,8 @@ TEST_F(DeviceOperationsTest, EveryCommandSendsItsFunctionCodeWithSubfunctionZero
         operations.run(info.command);
         EXPECT_EQ(g_script.calls, (std::vector<std::uint16_t>{info.funcode}));
         EXPECT_EQ(block.subfcode, 0);
-        EXPECT_TRUE(operations.lastOutcome().sent);
+        EXPECT_TRUE(operations.lastOutcome().ran);
+        EXPECT_EQ(operations.lastOutcome().command, info.command);
     }
 }
 
@@ -253,7 +261,7 @@ TEST_F(DeviceOperationsTest, ConfirmedWriteSendsTheOptionsOfTheSettings) {
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].style, DD_MB_OKCANCEL);
     EXPECT_EQ(ui.boxes[0].text, "Are you sure?");
-    EXPECT_EQ(g_script.calls, (std::vector<std::uint16_t>{5}));
+    EXPECT_EQ(g_script.calls, (std::vector<std::uint16_t>{DD_FN_WRITE}));
     EXPECT_EQ(g_script.options, (std::vector<std::uint8_t>{0, 1, 0}));
     EXPECT_EQ(ui.pane(Pane::Message), "Ready");
 }
@@ -265,7 +273,7 @@ TEST_F(DeviceOperationsTest, WriteRefusedAtTheConfirmationSendsNothing) {
         ui.boxAnswers = {answer};
         runWith(Command::Write, 0);
         EXPECT_TRUE(g_script.calls.empty());
-        EXPECT_FALSE(operations.lastOutcome().sent);
+        EXPECT_EQ(operations.lastOutcome().verdict, Verdict::NotConfirmed);
         EXPECT_EQ(ui.pane(Pane::Message), "Ready for more");
     }
     // The marks went before the question was asked.
@@ -320,13 +328,76 @@ TEST_F(DeviceOperationsTest, WriteFailureBeyondTheBufferShowsErasedByteAndSecond
     EXPECT_EQ(block.page, 0);
 }
 
-TEST_F(DeviceOperationsTest, FaultInsideTheModuleIsReportedOnceAndTheOperationEnds) {
+// After the fault message nothing of the call block is a result: a count or
+// an identifier left by an earlier call must not show as this call's.
+TEST_F(DeviceOperationsTest, AfterAModuleFaultNoConclusionIsDrawnAndThePaneIsReady) {
+    block.errdata = 5;  // left by an earlier compare
     g_script.fault = true;
-    runWith(Command::Compare, 0);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text.rfind("DMAIN ERROR", 0), 0u);
-    EXPECT_EQ(ui.pane(Pane::Message), "Ready");
+    for (Command command : {Command::Compare, Command::ReadId, Command::Read, Command::Write}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        settings.conformation = 0;
+        ui.boxes.clear();
+        ui.setPaneText(Pane::Message, "Ready");
+        const OperationOutcome& outcome = operations.run(command);
+        EXPECT_EQ(outcome.verdict, Verdict::ModuleFault);
+        EXPECT_EQ(outcome.moduleFault, platform::FaultKind::Segmentation);
+        EXPECT_FALSE(outcome.ran);
+        ASSERT_EQ(ui.boxes.size(), 1u);
+        EXPECT_EQ(ui.boxes[0].text.rfind("DMAIN ERROR", 0), 0u);
+        EXPECT_EQ(ui.pane(Pane::Message), "Ready");
+    }
     EXPECT_TRUE(ui.statusMessages.empty());
+}
+
+// The module returned success, but on a board whose driver faulted while it
+// powered up: the result is not to be trusted.
+TEST_F(DeviceOperationsTest, ADriverFaultMakesASuccessfulResultAFailure) {
+    caller.watchDriverFaults(&targets.driverFaults);
+    targets.driverVoltage = [](std::int32_t, std::int32_t, std::int32_t) -> std::uint32_t {
+        throw std::runtime_error("port gone");
+    };
+    g_script.powerUp = true;
+    const OperationOutcome& outcome = operations.run(Command::Read);
+    EXPECT_EQ(outcome.verdict, Verdict::DriverFault);
+    EXPECT_EQ(outcome.driverFault, platform::FaultKind::CxxException);
+    EXPECT_TRUE(outcome.ran);
+    EXPECT_EQ(ui.statusMessages, (std::vector<std::string>{"voltage ERR"}));
+}
+
+TEST_F(DeviceOperationsTest, OutcomesCarryTheResultAndTheFieldsOfTheCall) {
+    g_script.setErraddr = true;
+    g_script.erraddr = 0x1234;
+    g_script.setErrdata = true;
+    g_script.errdata = 2;
+    const OperationOutcome& compared = operations.run(Command::Compare);
+    EXPECT_EQ(compared.verdict, Verdict::FailedChipUnchanged);
+    EXPECT_EQ(compared.erraddr, 0x1234u);
+    EXPECT_EQ(compared.errdata, 2u);
+
+    settings.conformation = 0;
+    runWith(Command::Write, DD_VERIFY_FAILED);
+    EXPECT_EQ(operations.lastOutcome().verdict, Verdict::FailedChipChanged);
+    EXPECT_EQ(operations.lastOutcome().result, DD_VERIFY_FAILED);
+
+    runWith(Command::BlankCheck, DD_NOT_IMPLEMENTED);
+    EXPECT_EQ(operations.lastOutcome().verdict, Verdict::NotSupported);
+}
+
+// A module call while another runs (a GUI pumping events inside a module's
+// message box) does nothing, not even the pane.
+TEST_F(DeviceOperationsTest, NothingRunsWhileAnotherModuleCallDoes) {
+    static DeviceOperations* s_operations = nullptr;
+    static OperationOutcome s_nested;
+    s_operations = &operations;
+    caller.setEntry([](dlldata* called) -> std::int32_t {
+        s_nested = s_operations->run(Command::Erase);
+        return called->funcode == DD_FN_READ ? 0 : 1;
+    });
+    ui.events.clear();
+    EXPECT_EQ(operations.run(Command::Read).verdict, Verdict::Success);
+    EXPECT_EQ(s_nested.verdict, Verdict::Refused);
+    EXPECT_EQ(s_nested.command, Command::Erase);
+    EXPECT_EQ(std::count(ui.events.begin(), ui.events.end(), "pane Message Erasing ..."), 0);
 }
 
 }  // namespace

@@ -85,9 +85,9 @@ TEST_F(ModuleSelectionTest, RestoresTheSavedChipIntoCallBlockAndPanes) {
     // Identify and select from loading, then the select of the applied chip.
     const std::vector<tm_record> calls = records("alpha");
     ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0].funcode, 0);
-    EXPECT_EQ(calls[1].funcode, 1);
-    EXPECT_EQ(calls[2].funcode, 1);
+    EXPECT_EQ(calls[0].funcode, DD_FN_IDENTIFY);
+    EXPECT_EQ(calls[1].funcode, DD_FN_SELECT);
+    EXPECT_EQ(calls[2].funcode, DD_FN_SELECT);
     EXPECT_EQ(calls[2].subfcode, 0);
     EXPECT_EQ(calls[2].size, 65536u);
     EXPECT_EQ(calls[2].blank, 0xFFu);
@@ -95,8 +95,8 @@ TEST_F(ModuleSelectionTest, RestoresTheSavedChipIntoCallBlockAndPanes) {
     EXPECT_STREQ(calls[2].mfr, "Wide Co");
 
     // A level-6 module keeps the flag it set while identifying.
-    EXPECT_NE(block.funcs[2], 0);
-    EXPECT_NE(block.funcs[3], 0);
+    EXPECT_NE(block.funcs[DD_FN_READ], 0);
+    EXPECT_NE(block.funcs[DD_FN_COMPARE], 0);
     // The keys follow the applied chip's algorithm.
     ASSERT_NE(block.keys, nullptr);
     EXPECT_EQ(block.keys[kWrAlg].value, 1u);
@@ -120,8 +120,8 @@ TEST_F(ModuleSelectionTest, MissingSavedNamesFallBackToTheFirstModuleAndChip) {
 TEST_F(ModuleSelectionTest, ModuleAboveLevelSixKeepsOnlyFlagsSetAtSelect) {
     restore("beta", "B2");
     EXPECT_EQ(block.size, 128u);
-    EXPECT_EQ(block.funcs[2], 0);
-    EXPECT_NE(block.funcs[3], 0);
+    EXPECT_EQ(block.funcs[DD_FN_READ], 0);
+    EXPECT_NE(block.funcs[DD_FN_COMPARE], 0);
     EXPECT_EQ(block.keys, nullptr);
 }
 
@@ -276,7 +276,7 @@ TEST_F(ModuleSelectionTest, ModuleThatVanishesOrLacksTheEntryIsReported) {
     selection.chooseModuleRow(0);
     EXPECT_EQ(ui.statusMessages.back(), "Wrong module");
     EXPECT_NE(block.hmodule, nullptr);
-    EXPECT_EQ(block.funcs[2], 0);
+    EXPECT_EQ(block.funcs[DD_FN_READ], 0);
 }
 
 TEST_F(ModuleSelectionTest, ReleasingTheModuleLeavesNoReferenceIntoIt) {

@@ -20,8 +20,11 @@ std::uint32_t firstButtonOf(std::uint32_t style) {
             return DD_IDYES;
         case DD_MB_RETRYCANCEL:
             return DD_IDRETRY;
-        default:
+        case DD_MB_OK:
+        case DD_MB_OKCANCEL:
             return DD_IDOK;
+        default:
+            return DD_IDCANCEL;
     }
 }
 
@@ -109,6 +112,11 @@ std::vector<std::string> RecordingUserInterface::boxTexts() const {
         texts.push_back(box.text);
     }
     return texts;
+}
+
+std::vector<std::string> RecordingUserInterface::statusTexts() const {
+    std::lock_guard lock(mutex_);
+    return statusMessages;
 }
 
 }  // namespace veldrix::test

@@ -33,8 +33,9 @@ public:
     std::int32_t progressPosition = 0;
     int progressPercent = 0;
 
-    // Button identifiers to answer the next message boxes with; DD_IDOK (or
-    // the first button of the style) when empty.
+    // Button identifiers to answer the next message boxes with; when empty,
+    // the first button of the style (DD_IDCANCEL for a style without buttons,
+    // which can only be closed).
     std::deque<std::uint32_t> boxAnswers;
     // Answers for the next progress pumps: true means the user cancelled.
     std::deque<bool> cancelAnswers;
@@ -53,6 +54,8 @@ public:
     [[nodiscard]] const std::string& pane(Pane p) const { return panes[static_cast<int>(p)]; }
     // Texts of all message boxes shown so far.
     [[nodiscard]] std::vector<std::string> boxTexts() const;
+    // Status messages shown so far.
+    [[nodiscard]] std::vector<std::string> statusTexts() const;
 
 protected:
     mutable std::mutex mutex_;

@@ -26,19 +26,19 @@ static int descend(volatile int depth) {
 
 static void misbehave(uint16_t funcode) {
 #if HM_FAULT == 1
-    if (funcode == 0) {
+    if (funcode == DD_FN_IDENTIFY) {
         *(volatile int*)0 = 1;
     }
 #elif HM_FAULT == 2
-    if (funcode == 2) {
+    if (funcode == DD_FN_READ) {
         *(volatile int*)0 = 1;
     }
 #elif HM_FAULT == 3
-    if (funcode == 2) {
+    if (funcode == DD_FN_READ) {
         abort();
     }
 #elif HM_FAULT == 4
-    if (funcode == 2) {
+    if (funcode == DD_FN_READ) {
         (void)descend(0);
     }
 #else
@@ -48,10 +48,10 @@ static void misbehave(uint16_t funcode) {
 
 HM_EXPORT int32_t dmain(dlldata* block) {
     misbehave(block->funcode);
-    if (block->funcode == 0) {
+    if (block->funcode == DD_FN_IDENTIFY) {
         block->version = 6;
-        block->funcs[2] = 1; /* read */
-        block->funcs[5] = 1; /* write */
+        block->funcs[DD_FN_READ] = 1;
+        block->funcs[DD_FN_WRITE] = 1;
         block->keys = keys;
         block->about = "hostile test module";
     }

@@ -59,13 +59,13 @@ static void record(const dlldata* block) {
 
 TM_EXPORT int32_t TM_ENTRY(dlldata* block) {
     record(block);
-    if (block->funcode == 0) {
+    if (block->funcode == DD_FN_IDENTIFY) {
         block->version = TM_LEVEL;
-        block->funcs[2] = 1; /* read, offered while identifying */
+        block->funcs[DD_FN_READ] = 1; /* offered while identifying */
         block->keys = publishedKeys();
         block->about = "test module";
-    } else if (block->funcode == 1 && block->subfcode == 0) {
-        block->funcs[3] = 1; /* compare, offered at the select call */
+    } else if (block->funcode == DD_FN_SELECT && block->subfcode == 0) {
+        block->funcs[DD_FN_COMPARE] = 1; /* offered at the select call */
     }
     return 0;
 }

@@ -1,18 +1,23 @@
-#include "KeyValue.h"
+#include "catalog/KeyValue.h"
 
 #include <algorithm>
 
 #include "catalog/ParseNumber.h"
+#include "core/TextFormat.h"
 
-namespace veldrix::cli {
+namespace veldrix {
 namespace {
+
+// Longest text of a value: 32 binary digits.
+constexpr std::size_t kTextCapacity = 64;
 
 char upper(char kind) noexcept {
     return kind >= 'a' && kind <= 'z' ? static_cast<char>(kind - 'a' + 'A') : kind;
 }
 
-// One whole constant as ParseNumber reads it, nothing after it, no overflow.
-std::optional<std::uint32_t> wholeConstant(const std::string& text) {
+}  // namespace
+
+std::optional<std::uint32_t> parseWholeNumber(const std::string& text) {
     const char* end = nullptr;
     bool malformed = false;
     bool tooLarge = false;
@@ -24,8 +29,6 @@ std::optional<std::uint32_t> wholeConstant(const std::string& text) {
     return value;
 }
 
-}  // namespace
-
 std::optional<std::uint32_t> parseKeyValue(char kind, const std::string& text) {
     switch (upper(kind)) {
         case 'B': {
@@ -34,11 +37,11 @@ std::optional<std::uint32_t> parseKeyValue(char kind, const std::string& text) {
             const bool binary = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
                 return c == '0' || c == '1';
             });
-            return binary ? wholeConstant(text + "B") : std::nullopt;
+            return binary ? parseWholeNumber(text + "B") : std::nullopt;
         }
         case 'D':
         case 'H':
-            return wholeConstant(text);
+            return parseWholeNumber(text);
         default:
             return std::nullopt;
     }
@@ -56,4 +59,23 @@ std::string keyValueForm(char kind) {
     }
 }
 
-}  // namespace veldrix::cli
+std::string keyValueText(char kind, std::uint32_t value) {
+    switch (upper(kind)) {
+        case 'B': {
+            std::string digits;
+            do {
+                digits.insert(digits.begin(), static_cast<char>('0' + (value & 1u)));
+                value >>= 1;
+            } while (value != 0);
+            return digits;
+        }
+        case 'D':
+            return formatLimited(kTextCapacity, "%i", static_cast<int>(value));
+        case 'H':
+            return formatLimited(kTextCapacity, "0x%X", value);
+        default:
+            return {};
+    }
+}
+
+}  // namespace veldrix

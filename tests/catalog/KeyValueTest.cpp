@@ -1,11 +1,11 @@
-#include "KeyValue.h"
+#include "catalog/KeyValue.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace veldrix::cli {
+namespace veldrix {
 namespace {
 
 TEST(KeyValue, NumbersInEveryFormOfTheConfigurationFiles) {
@@ -38,10 +38,28 @@ TEST(KeyValue, BinaryKeysTakeAtMost32BinaryDigits) {
     EXPECT_NE(keyValueForm('b').find("binary"), std::string::npos);
 }
 
+TEST(KeyValue, TextsInTheFormOfEachKind) {
+    EXPECT_EQ(keyValueText('B', 5), "101");
+    EXPECT_EQ(keyValueText('b', 0), "0");
+    EXPECT_EQ(keyValueText('D', 0xFFFFFFFFu), "-1");
+    EXPECT_EQ(keyValueText('h', 0xBEEF), "0xBEEF");
+    EXPECT_EQ(keyValueText('Q', 5), "");
+}
+
+// What a dialog shows, the user can give back unchanged.
+TEST(KeyValue, EveryShownValueReadsBackAsItself) {
+    for (const char kind : {'B', 'd', 'H'}) {
+        for (const std::uint32_t value : {0u, 1u, 5u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
+            EXPECT_EQ(parseKeyValue(kind, keyValueText(kind, value)), value)
+                << kind << " " << value;
+        }
+    }
+}
+
 TEST(KeyValue, KindsWithoutATypedValueTakeNone) {
     EXPECT_EQ(parseKeyValue('X', "1"), std::nullopt);
     EXPECT_EQ(parseKeyValue('\0', "1"), std::nullopt);
 }
 
 }  // namespace
-}  // namespace veldrix::cli
+}  // namespace veldrix
