@@ -48,9 +48,11 @@ int PortPermission::access(int mode, std::uint16_t port) {
         if (first + count > 0x10000) {
             return;
         }
+        // A range granted before may have been given back by the driver's own
+        // port access since, so it is asked for again whenever the probe fails.
         const auto range = std::make_pair(static_cast<std::uint16_t>(first), count);
-        if (std::find(granted_.begin(), granted_.end(), range) == granted_.end() &&
-            operations_.grant(range.first, count)) {
+        const bool listed = std::find(granted_.begin(), granted_.end(), range) != granted_.end();
+        if (operations_.grant(range.first, count) && !listed) {
             granted_.push_back(range);
         }
     };

@@ -82,12 +82,14 @@ TEST_F(PortPermissionTest, ReleaseGivesBackWhatWasGrantedOnce) {
     EXPECT_THAT(log, IsEmpty());
 }
 
-TEST_F(PortPermissionTest, ARangeIsAskedForOnceAndGivenBackAtTheEnd) {
+// The driver's own port access may have given a range back in between, so a
+// failing probe asks again; the range is still given back only once.
+TEST_F(PortPermissionTest, AFailingProbeAsksAgainAndTheRangeIsGivenBackOnce) {
     {
         PortPermission permission(fake());
         (void)permission.access(1, 0x378);
         (void)permission.access(1, 0x378);
-        EXPECT_EQ(std::count(log.begin(), log.end(), "grant 378 4"), 1);
+        EXPECT_EQ(std::count(log.begin(), log.end(), "grant 378 4"), 2);
         log.clear();
     }
     EXPECT_THAT(log, ElementsAre("release 378 4", "release 778 3"));
