@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "SilentUserInterface.h"
 #include "core/Application.h"
 
 namespace {
@@ -20,21 +21,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 std::filesystem::path gBuildRoot;  // where veldrix-cli, Hardware/ and the modules are
-
-// The engine's user interface with nobody watching.
-class SilentUserInterface : public veldrix::UserInterface {
-public:
-    std::uint32_t messageBox(std::uint32_t, const std::string&) override { return DD_IDOK; }
-    void showStatusMessage(const std::string&) override {}
-    void setPaneText(veldrix::Pane, const std::string&) override {}
-    void refreshTitle() override {}
-    void takeFocus() override {}
-    void giveFocusBack() override {}
-    void openProgressWindow(std::int32_t) override {}
-    void moveProgressWindow(std::int32_t, int) override {}
-    bool pumpProgressEvents() override { return false; }
-    void closeProgressWindow() override {}
-};
 
 // The call block's delay and bdport, wrapped to count the waits asked for and
 // to note the first bus word.
@@ -59,7 +45,7 @@ std::uint8_t notingBdport(std::uint32_t word) {
 
 struct Rig {
     std::filesystem::path dir;
-    SilentUserInterface ui;
+    veldrix::bench::SilentUserInterface ui;
     std::unique_ptr<veldrix::Application> app;
 
     explicit Rig(const char* chip) {

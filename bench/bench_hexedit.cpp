@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "QtBenchmarkMain.h"
 #include "hexedit/CHexEditBase.h"
 
 namespace {
@@ -81,15 +82,5 @@ BENCHMARK(BM_PageDownThrough16MB)->Iterations(1)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return veldrix::bench::runWidgetBenchmarks(argc, argv);
 }

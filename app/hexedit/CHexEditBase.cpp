@@ -85,7 +85,7 @@ void CHexEditBase::SetDataPtr(std::uint8_t* data, std::uint32_t length, bool red
 
 void CHexEditBase::attach(std::uint8_t* data, std::uint32_t length, bool redraw) {
     highlight_.clear();
-    selection_.clear();
+    changeSelection({});
     anchor_ = kNoIndex;
     movingEnd_ = kNoIndex;
     ownedData_.reset();
@@ -122,7 +122,7 @@ bool CHexEditBase::IsMarked(std::uint32_t index) const noexcept {
     return marks_.isMarked(index);
 }
 
-void CHexEditBase::storeRange(ByteRange& range, std::uint32_t start, std::uint32_t end,
+bool CHexEditBase::storeRange(ByteRange& range, std::uint32_t start, std::uint32_t end,
                               bool makeVisible, bool redraw) {
     auto clampEnd = [this](std::uint32_t index) {
         return index != kNoIndex && index >= length_ ? length_ - 1 : index;
@@ -133,13 +133,14 @@ void CHexEditBase::storeRange(ByteRange& range, std::uint32_t start, std::uint32
         wanted = ByteRange::ordered(wanted.start, wanted.end);
     }
     if (wanted == range) {
-        return;
+        return false;
     }
     range = wanted;
     if (makeVisible && range.isSet()) {
         MakeVisible(range.start, range.end, false);
     }
     repaint(redraw);
+    return true;
 }
 
 bool CHexEditBase::readRange(const ByteRange& range, std::uint32_t& start,
@@ -151,7 +152,9 @@ bool CHexEditBase::readRange(const ByteRange& range, std::uint32_t& start,
 
 void CHexEditBase::SetSelection(std::uint32_t start, std::uint32_t end, bool makeVisible,
                                 bool redraw) {
-    storeRange(selection_, start, end, makeVisible, redraw);
+    if (storeRange(selection_, start, end, makeVisible, redraw)) {
+        emit selectionChanged();
+    }
 }
 
 bool CHexEditBase::GetSelection(std::uint32_t& start, std::uint32_t& end) const noexcept {
@@ -175,7 +178,7 @@ void CHexEditBase::SelectAll() {
 }
 
 void CHexEditBase::BeginSelection(std::uint32_t anchor) {
-    selection_.clear();
+    changeSelection({});
     anchor_ = anchor;
     movingEnd_ = kNoIndex;
 }
@@ -185,7 +188,15 @@ void CHexEditBase::ExtendSelection(std::uint32_t movingEnd) {
         return;
     }
     movingEnd_ = movingEnd;
-    selection_ = ByteRange::ordered(anchor_, movingEnd_);
+    changeSelection(ByteRange::ordered(anchor_, movingEnd_));
+}
+
+void CHexEditBase::changeSelection(ByteRange range) {
+    if (range == selection_) {
+        return;
+    }
+    selection_ = range;
+    emit selectionChanged();
 }
 
 }  // namespace veldrix

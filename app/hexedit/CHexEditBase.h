@@ -156,6 +156,9 @@ signals:
     void addressChanged(std::uint32_t address, const QString& text);
     // "CRC32: %08X" for the main window's message box.
     void crcCalculated(const QString& message);
+    // The selection was made, changed or cleared, by the user or by a call;
+    // the main window enables Copy, Paste and the block commands from it.
+    void selectionChanged();
 
 protected:
     // Receives the context menu before it is shown.
@@ -181,12 +184,15 @@ private:
     // Recomputes the layout and caret at once when a window exists.
     void layoutChanged(bool redraw);
     void repaint(bool redraw);
-    // Stores a selection or highlight range the way SetSelection describes.
-    void storeRange(ByteRange& range, std::uint32_t start, std::uint32_t end, bool makeVisible,
+    // Stores a selection or highlight range the way SetSelection describes;
+    // true when it changed.
+    bool storeRange(ByteRange& range, std::uint32_t start, std::uint32_t end, bool makeVisible,
                     bool redraw);
     // Reads a range the way GetSelection describes.
     static bool readRange(const ByteRange& range, std::uint32_t& start,
                           std::uint32_t& end) noexcept;
+    // Every change of the selection goes through here, so none goes unannounced.
+    void changeSelection(ByteRange range);
     void scheduleScrollBarUpdate();
     void updateScrollBars();
     void syncScrollBar(QScrollBar& bar, const std::function<void(QScrollBar&)>& change);

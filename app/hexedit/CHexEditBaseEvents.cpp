@@ -188,7 +188,7 @@ void CHexEditBase::contextMenuEvent(QContextMenuEvent* event) {
         if (length_ > 0) {
             const HexPosition hit = HitTest(point);
             if (!selection_.contains(hit.index)) {
-                selection_.clear();
+                changeSelection({});
                 SetCaret(hit.index, true);
             }
         }

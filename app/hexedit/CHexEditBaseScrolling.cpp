@@ -63,7 +63,7 @@ void CHexEditBase::MoveCaret(std::int64_t delta, bool highDigit, bool extendSele
     if (!extendSelection) {
         anchor_ = kNoIndex;
         movingEnd_ = kNoIndex;
-        selection_.clear();
+        changeSelection({});
     }
     std::uint32_t caret = caret_;
     if (delta < 0) {

@@ -1,4 +1,4 @@
-// One QApplication for the whole test program, offscreen unless a platform
+// One QApplication for each widget test program, offscreen unless a platform
 // is chosen.
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ public:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         static int argc = 1;
-        static char name[] = "veldrix_hexedit_tests";
+        static char name[] = "veldrix_widget_tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
     }
