@@ -4,6 +4,7 @@
 
 #include "core/TextFormat.h"
 #include "platform/FaultGuard.h"
+#include "platform/RaisedThreadPriority.h"
 
 namespace veldrix {
 
@@ -36,6 +37,7 @@ std::int32_t ModuleCaller::call() {
     EntryCall entryCall{entry_, &block_, 0};
     bool faulted = false;
     if (entry_ != nullptr) {
+        const platform::RaisedThreadPriority chipTiming;
         faulted = platform::runGuarded(&invokeEntry, &entryCall) != platform::FaultKind::None;
     }
     ui_.giveFocusBack();
