@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "SmokeRun.h"
 #include "hexedit/CHexEditBase.h"
 
 namespace {
@@ -58,7 +59,8 @@ BENCHMARK(BM_FullRepaint800x600)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_PageDownThrough16MB(benchmark::State& state) {
-    auto data = patternData(16 << 20);
+    // Paging through 16 MB takes minutes; a smoke run pages through 64 KB.
+    auto data = patternData(veldrix::bench::smokeRun() ? 64 << 10 : 16 << 20);
     CHexEditBase editor;
     showFrameEditor(editor, data);
     const std::uint32_t last = static_cast<std::uint32_t>(data.size()) - 1;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds with warnings as errors,
-# runs every test through CTest, builds
+# runs every test through CTest (each benchmark once among them), builds
 # everything once more with clang (no tests run there), then gives each
 # fuzzer a short bounded run.
 set -euo pipefail
