@@ -1,6 +1,9 @@
 // Whole operations of the engine that veldrix-cli drives, on the simulated
-// board, against the waits the module asks for (the overhead ratio), and the
-// time from start-up to the first bus word.
+// board, against the waits the module asks for (the overhead ratio), alone
+// and beside a competitor on the same processor; the processor time an
+// Erase takes; and the time from start-up to the first bus word. Each
+// reports how long the process waited for a processor meanwhile
+// (runq_wait_ms), so that a run slowed by other load shows as such.
 
 #include <benchmark/benchmark.h>
 #include <QProcess>
@@ -9,16 +12,32 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "CpuCompetitor.h"
 #include "SilentUserInterface.h"
+#include "SmokeRun.h"
 #include "core/Application.h"
+#include "platform/CpuPin.h"
+#include "platform/SchedulerStats.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using veldrix::bench::iterations;
+
+// The share of a processor the competitor takes, as in a busy desktop.
+constexpr double kCompetitorShare = 0.14;
+
+// The chip an operation is measured on; a smoke run takes the smallest
+// calypso chip, as a whole Write of a larger one takes many seconds.
+const char* chipFor(const char* measured) {
+    return veldrix::bench::smokeRun() ? "W27E257" : measured;
+}
 
 std::filesystem::path gBuildRoot;  // where veldrix-cli, Hardware/ and the modules are
 
@@ -43,15 +62,29 @@ std::uint8_t notingBdport(std::uint32_t word) {
     return gBdport(word);
 }
 
-struct Rig {
+// A folder of this process for settings and chip contents, gone afterwards.
+struct ScratchFolder {
     std::filesystem::path dir;
+
+    explicit ScratchFolder(const std::string& prefix)
+        : dir(std::filesystem::temp_directory_path() / (prefix + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(dir);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+};
+
+struct Rig {
+    ScratchFolder scratch{"veldrix-bench-cli-"};
+    const std::filesystem::path& dir = scratch.dir;
     veldrix::bench::SilentUserInterface ui;
     std::unique_ptr<veldrix::Application> app;
 
     explicit Rig(const char* chip) {
-        dir = std::filesystem::temp_directory_path() /
-              ("veldrix-bench-cli-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
         setenv("VELDRIX_SIM_DIR", (dir / "sim").c_str(), 1);
         app = std::make_unique<veldrix::Application>(
             ui,
@@ -74,16 +107,36 @@ struct Rig {
         gBdport = block.bdport;
         block.bdport = notingBdport;
     }
-    ~Rig() {
-        app.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
+};
+
+// How long the process waited for a processor over the measured stretches,
+// in milliseconds per iteration.
+class RunQueueWait {
+public:
+    void begin() { start_ = veldrix::platform::runQueueWaitNanoseconds(); }
+    void end() {
+        const auto now = veldrix::platform::runQueueWaitNanoseconds();
+        known_ = known_ && start_ && now;
+        if (known_) {
+            total_ += *now - *start_;
+        }
     }
+    void report(benchmark::State& state) const {
+        if (known_) {
+            state.counters["runq_wait_ms"] =
+                static_cast<double>(total_) / 1e6 / static_cast<double>(state.iterations());
+        }
+    }
+
+private:
+    std::optional<std::uint64_t> start_;
+    std::uint64_t total_ = 0;
+    bool known_ = true;
 };
 
 // Reports wall time per operation and the ratio to the module's own waits.
 void runOperation(benchmark::State& state, const char* chip, veldrix::Command command) {
-    Rig rig(chip);
+    Rig rig(chipFor(chip));
     if (!rig.app) {
         state.SkipWithError("the simulated board or the calypso module is not available");
         return;
@@ -96,6 +149,7 @@ void runOperation(benchmark::State& state, const char* chip, veldrix::Command co
     for (std::uint32_t i = 0; i < buffer.length(); ++i) {
         buffer.data()[i] = static_cast<std::uint8_t>((i * 7) ^ 0x5A);
     }
+    RunQueueWait runQueue;
     double wall = 0;
     std::uint64_t waits = 0;
     for (auto _ : state) {
@@ -105,9 +159,11 @@ void runOperation(benchmark::State& state, const char* chip, veldrix::Command co
             state.ResumeTiming();
         }
         gWaitedMicroseconds = 0;
+        runQueue.begin();
         const auto start = Clock::now();
         rig.app->operations().run(command);
         wall += std::chrono::duration<double>(Clock::now() - start).count();
+        runQueue.end();
         waits += gWaitedMicroseconds;
         if (rig.app->operations().lastOutcome().result != 0) {
             state.SkipWithError("the operation failed");
@@ -117,17 +173,68 @@ void runOperation(benchmark::State& state, const char* chip, veldrix::Command co
     const double waitSeconds = static_cast<double>(waits) / 1e6;
     state.counters["waits_s"] = waitSeconds / static_cast<double>(state.iterations());
     state.counters["overhead_ratio"] = waitSeconds > 0 ? wall / waitSeconds : 0;
+    runQueue.report(state);
 }
 
 void BM_CalypsoRead512K(benchmark::State& state) {
     runOperation(state, "W27C040", veldrix::Command::Read);
 }
-BENCHMARK(BM_CalypsoRead512K)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_CalypsoRead512K)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(iterations(3))
+    ->UseRealTime();
 
 void BM_CalypsoWrite64KCheckwr(benchmark::State& state) {
     runOperation(state, "W27C512", veldrix::Command::Write);
 }
-BENCHMARK(BM_CalypsoWrite64KCheckwr)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+BENCHMARK(BM_CalypsoWrite64KCheckwr)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(iterations(2))
+    ->UseRealTime();
+
+// The same beside a thread that takes 14 % of the processor this one runs on.
+void BM_CalypsoWrite64KCheckwrCompeting(benchmark::State& state) {
+    const int cpu = veldrix::platform::CpuPin::currentCpu();
+    const veldrix::platform::CpuPin pin(cpu);
+    const veldrix::bench::CpuCompetitor competitor(cpu, kCompetitorShare);
+    runOperation(state, "W27C512", veldrix::Command::Write);
+}
+BENCHMARK(BM_CalypsoWrite64KCheckwrCompeting)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(iterations(2))
+    ->UseRealTime();
+
+// The processor time an Erase takes against its wall time: its long waits
+// must sleep, not spin.
+void BM_CalypsoEraseCpuShare(benchmark::State& state) {
+    Rig rig(chipFor("W27C512"));
+    if (!rig.app) {
+        state.SkipWithError("the simulated board or the calypso module is not available");
+        return;
+    }
+    RunQueueWait runQueue;
+    double wall = 0;
+    double cpu = 0;
+    for (auto _ : state) {
+        runQueue.begin();
+        const std::clock_t cpuStart = std::clock();
+        const auto start = Clock::now();
+        rig.app->operations().run(veldrix::Command::Erase);
+        wall += std::chrono::duration<double>(Clock::now() - start).count();
+        cpu += static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        runQueue.end();
+        if (rig.app->operations().lastOutcome().result != 0) {
+            state.SkipWithError("the erase failed");
+            return;
+        }
+    }
+    state.counters["cpu_share"] = wall > 0 ? cpu / wall : 0;
+    runQueue.report(state);
+}
+BENCHMARK(BM_CalypsoEraseCpuShare)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(iterations(5))
+    ->UseRealTime();
 
 // From constructing the engine to the first bus word of a Read ID.
 void BM_StartUpToFirstBusWord(benchmark::State& state) {
@@ -150,8 +257,8 @@ BENCHMARK(BM_StartUpToFirstBusWord)->Unit(benchmark::kMillisecond)->UseManualTim
 
 // The whole program: `veldrix-cli id` on the simulated board, process start to exit.
 void BM_CliProcessReadId(benchmark::State& state) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("veldrix-bench-cli-process-" + std::to_string(::getpid()));
+    const ScratchFolder scratch("veldrix-bench-cli-process-");
+    const std::filesystem::path& dir = scratch.dir;
     const QString cli = QString::fromStdString((gBuildRoot / "veldrix-cli").string());
     const QString ini = QString::fromStdString((dir / "s.ini").string());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -173,8 +280,6 @@ void BM_CliProcessReadId(benchmark::State& state) {
             break;
         }
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
 }
 BENCHMARK(BM_CliProcessReadId)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "QtBenchmarkMain.h"
+#include "SmokeRun.h"
 #include "hexedit/CHexEditBase.h"
 
 namespace {
@@ -59,7 +60,8 @@ BENCHMARK(BM_FullRepaint800x600)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_PageDownThrough16MB(benchmark::State& state) {
-    auto data = patternData(16 << 20);
+    // Paging through 16 MB takes minutes; a smoke run pages through 64 KB.
+    auto data = patternData(veldrix::bench::smokeRun() ? 64 << 10 : 16 << 20);
     CHexEditBase editor;
     showFrameEditor(editor, data);
     const std::uint32_t last = static_cast<std::uint32_t>(data.size()) - 1;

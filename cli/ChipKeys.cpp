@@ -45,7 +45,10 @@ ExitCode applyChipKeys(Application& app, const CliOptions& options, CommandOutpu
         }
         dialog.chooseAlgorithm(*item);
     }
-    for (const auto& [name, value] : options.keys) {
+    for (const auto& key : options.keys) {
+        // Named, not bound: clang before 16 cannot capture a structured binding.
+        const std::string& name = key.first;
+        const std::string& value = key.second;
         const std::optional<std::size_t> row =
             lastMatch(dialog.rows(), [&](const AdvancedOptionRow& candidate) {
                 return !candidate.algorithmList && candidate.name == name;

@@ -17,7 +17,10 @@ std::string cellText(const QJsonValue& value) {
         case QJsonValue::Array: {
             std::string joined;
             for (const QJsonValue& item : value.toArray()) {
-                joined += (joined.empty() ? "" : ",") + cellText(item);
+                if (!joined.empty()) {
+                    joined += ',';
+                }
+                joined += cellText(item);
             }
             return joined;
         }

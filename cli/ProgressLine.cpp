@@ -33,7 +33,11 @@ std::string formatProgressLine(const std::string& label, int percent, std::int32
     std::string remaining;
     if (position > 0 && total > position) {
         const double rate = elapsedSeconds / position;  // seconds per step
-        remaining = " " + formatDuration(rate * (total - position)) + " left";
+        // Appended piece by piece: GCC 12 at -O3 takes " " + std::string&&
+        // for an overlapping copy (-Wrestrict).
+        remaining = " ";
+        remaining += formatDuration(rate * (total - position));
+        remaining += " left";
     }
 
     std::string head = label.empty() ? std::string() : label + " ";

@@ -91,7 +91,10 @@ std::uint32_t TerminalUserInterface::ask(std::uint32_t style, const std::string&
     }
     std::string choices;
     for (const Button& button : buttons) {
-        choices += (choices.empty() ? "" : "/") + std::string(button.caption);
+        if (!choices.empty()) {
+            choices += '/';
+        }
+        choices += button.caption;
     }
     if (settings_.assumeYes) {
         err_ << terminalText(text) << " [" << choices << "] " << buttons.front().caption << '\n'

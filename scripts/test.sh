@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# The test command: installs what is missing, builds, runs every test through
-# CTest, then gives each fuzzer a short bounded run.
+# The test command: installs what is missing, builds with warnings as errors,
+# runs every test through CTest (each benchmark once among them), builds
+# everything once more with clang (no tests run there), then gives each
+# fuzzer a short bounded run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELDRIX_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
+CC=clang CXX=clang++ cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DVELDRIX_WERROR=ON
+cmake --build build-clang
+
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELDRIX_FUZZ=ON -DVELDRIX_TESTS=OFF -DVELDRIX_BENCH=OFF
+  -DVELDRIX_FUZZ=ON -DVELDRIX_TESTS=OFF -DVELDRIX_BENCH=OFF -DVELDRIX_WERROR=ON
 cmake --build build-fuzz --target veldrix_fuzzers
 ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)" -L fuzz

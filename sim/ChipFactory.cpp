@@ -1,7 +1,6 @@
 #include "ChipFactory.h"
 
-#include <cctype>
-
+#include "AsciiCase.h"
 #include "EepromChip.h"
 #include "MicrowireChip.h"
 #include "MuxEpromChip.h"
@@ -12,19 +11,6 @@ namespace {
 
 bool powerOfTwoWithin(std::uint32_t value, std::uint32_t low, std::uint32_t high) {
     return value >= low && value <= high && (value & (value - 1)) == 0;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 struct ModuleKind {
@@ -66,7 +52,7 @@ std::unique_ptr<ChipModel> makeChip(ChipKind kind, std::uint32_t size) {
 
 ChipKind kindForModule(std::string_view module) noexcept {
     for (const ModuleKind& entry : kModuleKinds) {
-        if (equalsIgnoringCase(module, entry.module)) {
+        if (equalsIgnoringAsciiCase(module, entry.module)) {
             return entry.kind;
         }
     }

@@ -1,7 +1,5 @@
 #include "buffer/BufferTools.h"
 
-#include <zlib.h>
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QCryptographicHash>
@@ -10,6 +8,7 @@
 #include <cstring>
 
 #include "buffer/BufferAreas.h"
+#include "buffer/Crc32.h"
 
 namespace veldrix {
 
@@ -98,12 +97,7 @@ std::optional<std::string> BufferCrc32(const DataBuffer& buffer) {
     if (run == nullptr) {
         return "OnBufferCrc32 GetPage error";
     }
-    // zlib's CRC-32 inverts its result at the end; this check value does not.
-    const auto crc =
-        static_cast<std::uint32_t>(~crc32(0L, run, static_cast<uInt>(buffer.callBlock().size)));
-    char text[24];
-    std::snprintf(text, sizeof text, "CRC32: %08X", static_cast<unsigned>(crc));
-    return text;
+    return crc32Text(uncomplementedCrc32(std::span(run, buffer.callBlock().size)));
 }
 
 std::optional<std::string> BufferMd5(const DataBuffer& buffer) {

@@ -59,8 +59,13 @@ bool ConfigTokenizer::NextToken(Mode mode) noexcept {
     const char* const begin = pos_;
     if (mode == Mode::RestOfLine) {
         pos_ = findByte(begin, end_, '\n');
-        // The token never starts on a skipped byte, so it holds at least one.
-        storeToken(begin, pos_ - 1);
+        // A line may end in CR LF or in LF alone, the last one in neither.
+        // The token never starts on a CR, so one before pos_ lies past begin.
+        const char* valueEnd = pos_;
+        if (valueEnd[-1] == '\r') {
+            --valueEnd;
+        }
+        storeToken(begin, valueEnd);
         return true;
     }
     if (*begin == '=') {

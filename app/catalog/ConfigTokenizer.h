@@ -13,7 +13,7 @@ public:
     static constexpr std::size_t kTokenCapacity = 1024;
 
     enum class Mode {
-        // A value: the rest of the line less its last byte (the CR of CR LF).
+        // A value: the rest of the line without its line end (CR LF or LF).
         RestOfLine,
         // A key: "=" alone, or everything up to the next "=", line ends
         // included. ";" where a token begins comments out the line.

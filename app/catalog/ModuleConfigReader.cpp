@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "AsciiCase.h"
 #include "catalog/ConfigTokenizer.h"
 
 namespace veldrix {
@@ -14,23 +15,6 @@ using Mode = ConfigTokenizer::Mode;
 
 constexpr std::uint32_t kKibi = 1024;
 constexpr std::uint32_t kMebi = 1024 * 1024;
-
-char asciiLower(char c) noexcept {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-// `lowerWord` is written in lower case.
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerWord) noexcept {
-    if (text.size() != lowerWord.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (asciiLower(text[i]) != lowerWord[i]) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // `unit` follows a constant: "K" for kibi, "M" for mebi, else none.
 std::uint32_t scaled(std::uint32_t n, char unit) noexcept {
@@ -47,7 +31,7 @@ std::uint32_t scaled(std::uint32_t n, char unit) noexcept {
 }
 
 bool opensRecord(std::string_view word) noexcept {
-    return equalsIgnoringCase(word, "chip") || equalsIgnoringCase(word, "algdef");
+    return equalsIgnoringAsciiCase(word, "chip") || equalsIgnoringAsciiCase(word, "algdef");
 }
 
 // A key outlives the token buffer only as far as the reader needs it: its
@@ -58,7 +42,7 @@ struct Key {
     std::size_t length = 0;
 
     [[nodiscard]] bool is(std::string_view lowerWord) const noexcept {
-        return length == lowerWord.size() && equalsIgnoringCase(name.view(), lowerWord);
+        return length == lowerWord.size() && equalsIgnoringAsciiCase(name.view(), lowerWord);
     }
 };
 
@@ -74,9 +58,9 @@ public:
         for (;;) {
             const std::string_view word = tokens_.token();
             bool nextRecordFollows = false;
-            if (equalsIgnoringCase(word, "chip")) {
+            if (equalsIgnoringAsciiCase(word, "chip")) {
                 nextRecordFollows = readChip();
-            } else if (equalsIgnoringCase(word, "algdef")) {
+            } else if (equalsIgnoringAsciiCase(word, "algdef")) {
                 nextRecordFollows = readAlgDef();
             }
             if (!nextRecordFollows) {

@@ -32,6 +32,9 @@ int ModuleSelection::enumerateModules() {
     if (family_ != nullptr) {
         table_.scan(moduleRoot_, familyDir(), familyEntry());
     }
+    for (const std::string& name : table_.unsafe()) {
+        postStatus(block_, std::string(kCantLoadModule) + " " + name);
+    }
     const std::size_t row = table_.find(currentModule_).value_or(0);
     // A saved module that is gone gives way to the first one, silently.
     currentModule_ = row < table_.size() ? table_.names()[row] : std::string();

@@ -26,11 +26,6 @@ std::vector<std::filesystem::path> moduleFiles(const std::filesystem::path& dire
     return files;
 }
 
-bool exportsEntry(const std::filesystem::path& file, const std::string& entryName) {
-    const platform::DynamicLibrary library(file.string());
-    return library.loaded() && library.symbol(entryName.c_str()) != nullptr;
-}
-
 }  // namespace
 
 std::filesystem::path ModuleTable::modulePath(const std::filesystem::path& moduleRoot,
@@ -43,6 +38,7 @@ std::filesystem::path ModuleTable::modulePath(const std::filesystem::path& modul
 void ModuleTable::scan(const std::filesystem::path& moduleRoot, std::string_view familyDir,
                        const std::string& entryName) {
     names_.clear();
+    unsafe_.clear();
     const std::vector<std::filesystem::path> files =
         moduleFiles(moduleRoot / std::filesystem::path(familyDir));
     const std::size_t looked = std::min(files.size(), kMaxFilesLooked);
@@ -51,7 +47,10 @@ void ModuleTable::scan(const std::filesystem::path& moduleRoot, std::string_view
         if (name.empty() || name.size() > kMaxNameLength) {
             continue;
         }
-        if (exportsEntry(files[i], entryName)) {
+        const platform::DynamicLibrary library(files[i].string());
+        if (library.failedProbe()) {
+            unsafe_.push_back(std::move(name));
+        } else if (library.loaded() && library.symbol(entryName.c_str()) != nullptr) {
             names_.push_back(std::move(name));
         }
     }

@@ -30,17 +30,24 @@ public:
     // and released again.
     void scan(const std::filesystem::path& moduleRoot, std::string_view familyDir,
               const std::string& entryName);
-    void clear() noexcept { names_.clear(); }
+    void clear() noexcept {
+        names_.clear();
+        unsafe_.clear();
+    }
 
     [[nodiscard]] const std::vector<std::string>& names() const noexcept { return names_; }
     [[nodiscard]] std::size_t size() const noexcept { return names_.size(); }
     [[nodiscard]] bool empty() const noexcept { return names_.empty(); }
+    // Module files of the last scan that were skipped because loading them
+    // would harm the program (see DynamicLibrary::failedProbe).
+    [[nodiscard]] const std::vector<std::string>& unsafe() const noexcept { return unsafe_; }
 
     // Row of the last entry named exactly `name` (with case); nullopt when none.
     [[nodiscard]] std::optional<std::size_t> find(std::string_view name) const noexcept;
 
 private:
     std::vector<std::string> names_;
+    std::vector<std::string> unsafe_;
 };
 
 }  // namespace veldrix

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/TextFormat.h"
+#include "platform/RaisedThreadPriority.h"
 
 namespace veldrix {
 
@@ -76,7 +77,10 @@ CallOutcome ModuleCaller::guardedEntryCall() {
     }
     const std::uint32_t driverFaultsBefore = driverFaults_ != nullptr ? driverFaults_->count : 0;
     EntryCall entryCall{entry_, &block_, 0};
-    outcome.fault = platform::runGuarded(&invokeEntry, &entryCall);
+    {
+        const platform::RaisedThreadPriority chipTiming;
+        outcome.fault = platform::runGuarded(&invokeEntry, &entryCall);
+    }
     if (outcome.fault == platform::FaultKind::None) {
         outcome.state = CallState::Ran;
         outcome.result = entryCall.result;

@@ -14,9 +14,9 @@
 #include <cstring>
 #include <span>
 
+#include "buffer/Crc32.h"
 #include "hexedit/HexClipboard.h"
 #include "hexedit/HexContextMenu.h"
-#include "hexedit/HexCrc.h"
 #include "hexedit/HexEditPainter.h"
 #include "hexedit/HexMouseController.h"
 #include "hexedit/HexShortcutKeys.h"
@@ -78,7 +78,8 @@ void CHexEditBase::ShowCrc() {
     }
     const std::uint32_t start = selection_.isSet() ? selection_.start : 0;
     const auto count = static_cast<std::size_t>(selection_.isSet() ? selection_.size() : length_);
-    emit crcCalculated(crcMessage(uncomplementedCrc32(std::span(data_ + start, count))));
+    emit crcCalculated(
+        QString::fromStdString(crc32Text(uncomplementedCrc32(std::span(data_ + start, count)))));
 }
 
 std::unique_ptr<QMenu> CHexEditBase::CreateContextMenu() {

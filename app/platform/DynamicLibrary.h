@@ -1,5 +1,7 @@
 #pragma once
-// A shared library loaded by path and released when the owner goes.
+// A shared library loaded by path and released when the owner goes. Plug-in
+// files are untrusted: only a regular file that the library probe loaded
+// without harm is loaded into the program.
 
 #include <string>
 
@@ -8,8 +10,8 @@ namespace veldrix::platform {
 class DynamicLibrary {
 public:
     DynamicLibrary() = default;
-    // Loads the library at path (RTLD_NOW | RTLD_LOCAL); a relative path with
-    // a slash is taken from the current directory. Check loaded() after.
+    // Loads the library at path (RTLD_NOW | RTLD_LOCAL); a relative path is
+    // taken from the current directory. Check loaded() after.
     explicit DynamicLibrary(const std::string& path);
     ~DynamicLibrary();
     DynamicLibrary(DynamicLibrary&& other) noexcept;
@@ -20,8 +22,11 @@ public:
     [[nodiscard]] bool loaded() const noexcept { return handle_ != nullptr; }
     // The platform handle, stored in the call block's hmodule.
     [[nodiscard]] void* handle() const noexcept { return handle_; }
-    // The loader's reason when loading failed, empty otherwise.
+    // Why loading failed (the loader's reason, or the file's), empty otherwise.
     [[nodiscard]] const std::string& error() const noexcept { return error_; }
+    // Loading failed because loading the file would have harmed the program
+    // (or could not be tried safely), not merely because it is no library.
+    [[nodiscard]] bool failedProbe() const noexcept { return failedProbe_; }
 
     // Address of an exported function or object, nullptr when absent.
     [[nodiscard]] void* symbol(const char* name) const noexcept;
@@ -40,6 +45,7 @@ public:
 private:
     void* handle_ = nullptr;
     std::string error_;
+    bool failedProbe_ = false;
 };
 
 }  // namespace veldrix::platform

@@ -1,6 +1,5 @@
 #pragma once
-// The high-resolution counter and the busy wait that modules use for chip
-// timing.
+// The high-resolution counter and the wait that modules use for chip timing.
 
 #include <cstdint>
 
@@ -18,8 +17,9 @@ inline constexpr std::uint64_t kCounterFrequency = 1'000'000'000;
 [[nodiscard]] std::uint64_t delayTicks(std::uint64_t frequency,
                                        std::uint32_t microseconds) noexcept;
 
-// Busy-waits until the counter exceeds its start plus delayTicks(); 0 returns
-// at once. Does not yield the processor.
+// Waits until the counter exceeds its start plus delayTicks(); 0 returns at
+// once. Waits of 1 ms and more sleep until 100 us before their end and spin
+// the rest; shorter waits spin throughout.
 void delayMicroseconds(std::uint32_t microseconds) noexcept;
 
 }  // namespace veldrix::platform

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "BufferFixture.h"
+#include "CheckValue.h"
 
 namespace veldrix::test {
 namespace {
@@ -14,9 +15,9 @@ using BufferToolsTest = BufferFixture;
 
 TEST_F(BufferToolsTest, DigestsOfKnownTexts) {
     selectChip(9);
-    load("123456789");
+    load(std::string(kCheckDigits));
     EXPECT_EQ(BufferCheckSum(buffer), "CRC: 01DD");
-    EXPECT_EQ(BufferCrc32(buffer), "CRC32: 340BC6D9");
+    EXPECT_EQ(BufferCrc32(buffer), kCheckDigitsCrc32Text);
     EXPECT_EQ(BufferMd5(buffer), "MD5: 25F9E794323B453885F5181F1B624D0B");
 
     selectChip(3);

@@ -46,13 +46,17 @@ TEST(ConfigTokenizer, KeyRunsUpToTheEqualsSignAcrossLineEnds) {
               (std::vector<std::string>{"=", "=", "x"}));
 }
 
-TEST(ConfigTokenizer, ValueLosesItsLastByteWhateverItIs) {
-    // LF-only line ends and a last line without a line end both cost a character.
-    EXPECT_EQ(tokens("vcc=50\nvpp=125\n", {Mode::Word, Mode::Word, Mode::RestOfLine, Mode::Word,
-                                           Mode::Word, Mode::RestOfLine}),
-              (std::vector<std::string>{"vcc", "=", "5", "vpp", "=", "12"}));
-    EXPECT_EQ(tokens("vcc=50", kKeyValue), (std::vector<std::string>{"vcc", "=", "5", "<end>"}));
-    EXPECT_EQ(tokens("v=7\n", kKeyValue), (std::vector<std::string>{"v", "=", "", "<end>"}));
+TEST(ConfigTokenizer, ValueEndsAtItsLineEndWhateverItIs) {
+    const std::vector<Mode> twoValues = {Mode::Word, Mode::Word,       Mode::RestOfLine, Mode::Word,
+                                         Mode::Word, Mode::RestOfLine, Mode::Word};
+    const std::vector<std::string> expected = {"vcc", "=", "50", "vpp", "=", "125", "<end>"};
+    EXPECT_EQ(tokens("vcc=50\r\nvpp=125\r\n", twoValues), expected);
+    EXPECT_EQ(tokens("vcc=50\nvpp=125\n", twoValues), expected);
+    EXPECT_EQ(tokens("vcc=50\nvpp=125", twoValues), expected);
+    EXPECT_EQ(tokens("vcc=50\r\nvpp=125\r", twoValues), expected);
+    // Only one CR belongs to the line end; a value keeps bytes it ends in.
+    EXPECT_EQ(tokens("v=7\r\r\n", kKeyValue), (std::vector<std::string>{"v", "=", "7\r", "<end>"}));
+    EXPECT_EQ(tokens("v=7 \n", kKeyValue), (std::vector<std::string>{"v", "=", "7 ", "<end>"}));
 }
 
 TEST(ConfigTokenizer, EmptyValueTakesTheNextLine) {
@@ -87,7 +91,7 @@ TEST(ConfigTokenizer, NulByteEndsTheInput) {
     EXPECT_EQ(tokens("v=12\0"
                      "34\r\n"s,
                      {Mode::Word, Mode::Word, Mode::RestOfLine, Mode::Word}),
-              (std::vector<std::string>{"v", "=", "1", "<end>"}));
+              (std::vector<std::string>{"v", "=", "12", "<end>"}));
     EXPECT_EQ(tokens("\0chip=A"s, {Mode::Word}), (std::vector<std::string>{"<end>"}));
 }
 

@@ -159,13 +159,31 @@ TEST(ModuleConfigReader, KeysIgnoreCase) {
     EXPECT_EQ(read.catalog.algorithmCount(), 1u);
 }
 
-TEST(ModuleConfigReader, LfOnlyLineEndsLoseTheLastCharacterOfEveryValue) {
-    const Read read = parse("chip=27C64\nvcc=50\nsize=8K\nmfr=Acme");
-    const ChipDescription& chip = onlyChip(read);
-    EXPECT_EQ(chip.name.view(), "27C6");
-    EXPECT_EQ(chip.vcc, 5);
-    EXPECT_EQ(chip.size, 8u);
-    EXPECT_EQ(chip.mfr.view(), "Acm");
+TEST(ModuleConfigReader, LfOnlyLineEndsReadAsCrLf) {
+    const std::string lf =
+        "algdef=Slow\nTpw=2K\nchip=W27E257\nmfr=Acme\nsize=32K\nvcc=50\nvpp=125\n"
+        "alguse=1\nchip=27C64\nsize=8192x16\nmfr=Zeta";
+    std::string crlf;
+    for (const char c : lf) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    for (const std::string& text : {lf, crlf}) {
+        const Read read = parse(text);
+        ASSERT_EQ(read.catalog.chipCount(), 2u);
+        const ChipDescription& first = *read.catalog.chip(1);
+        EXPECT_EQ(first.name.view(), "W27E257");
+        EXPECT_EQ(first.mfr.view(), "Acme");
+        EXPECT_EQ(first.size, 32768u);
+        EXPECT_EQ(first.vcc, 50);
+        EXPECT_EQ(first.vpp, 125);
+        EXPECT_EQ(first.alguse[0], 1);
+        const ChipDescription& last = *read.catalog.chip(2);
+        EXPECT_EQ(last.size, 16384u);
+        EXPECT_EQ(last.width, 16);
+        EXPECT_EQ(last.mfr.view(), "Zeta");  // the last line has no line end
+        EXPECT_EQ(param(read.catalog.algorithm(1)->params, "Tpw"), 2048u);
+        EXPECT_TRUE(read.messages.empty());
+    }
 }
 
 TEST(ModuleConfigReader, EmptyValueTakesTheNextLine) {

@@ -9,10 +9,10 @@
 #include <QStringList>
 
 #include <cstddef>
-#include <random>
 #include <string>
 #include <utility>
 
+#include "RandomImage.h"
 #include "TempDir.h"
 
 namespace veldrix::cli {
@@ -23,14 +23,7 @@ struct CliRun {
     std::string err;
 };
 
-inline std::string randomImage(std::size_t size, unsigned seed) {
-    std::mt19937 generator(seed);
-    std::string bytes(size, '\0');
-    for (char& byte : bytes) {
-        byte = static_cast<char>(generator() & 0xFF);
-    }
-    return bytes;
-}
+using test::randomImage;
 
 class CliEndToEnd : public ::testing::Test {
 protected:

@@ -58,7 +58,7 @@ class CliHostileInput : public CliEndToEnd {};
 
 TEST_F(CliHostileInput, EveryCommandWithJsonPrintsExactlyOneDocument) {
     ASSERT_EQ(select("calypso", "W27E257").exitCode, kSuccess);
-    const std::string image = writeFile("image.bin", randomImage(32768, 1));
+    const std::string image = writeFile("image.bin", randomImage<std::string>(32768, 1));
     const std::vector<QStringList> commands = {
         {"families"},
         {"ports"},
@@ -116,7 +116,7 @@ TEST_F(CliHostileInput, JsonStillReportsEngineProblemsOnStandardError) {
 // The settings file is rewritten as a whole when settings are written: a
 // file mistaken for it must survive.
 TEST_F(CliHostileInput, SettingsFileThatCannotBeReadIsLeftAsItIs) {
-    const std::string image = writeFile("image.bin", randomImage(4096, 2));
+    const std::string image = writeFile("image.bin", randomImage<std::string>(4096, 2));
     const std::string truncated =
         writeFile("truncated.ini", "[General]\nhardware=1\n[Hardware]\ntessaro\\por");
     for (const std::string& settings : {image, truncated}) {
@@ -271,7 +271,7 @@ TEST_F(CliHostileInput, FilesThatCannotServeAsImages) {
     EXPECT_EQ(cli({"blank"}).exitCode, kSuccess);
 
     // A file longer than the chip: its start is used, and the user is told.
-    const std::string image = randomImage(32768, 9);
+    const std::string image = randomImage<std::string>(32768, 9);
     const std::string longer = writeFile("longer.bin", image + image);
     const CliRun written = cli({"write", path(longer), "--yes"});
     EXPECT_EQ(written.exitCode, kSuccess) << written.err;

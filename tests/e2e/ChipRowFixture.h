@@ -6,11 +6,11 @@
 
 #include <cstdint>
 #include <ostream>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "ChipModule.h"
+#include "RandomImage.h"
 #include "RecordingCallBlock.h"
 #include "SimulatedRig.h"
 
@@ -28,15 +28,6 @@ inline void PrintTo(const ChipRow& row, std::ostream* out) {
 
 inline std::string chipRowName(const testing::TestParamInfo<ChipRow>& info) {
     return info.param.module + "_" + std::to_string(info.param.size);
-}
-
-inline std::vector<std::uint8_t> randomImage(std::size_t size, unsigned seed) {
-    std::mt19937 rng(seed);
-    std::vector<std::uint8_t> image(size);
-    for (auto& b : image) {
-        b = static_cast<std::uint8_t>(rng());
-    }
-    return image;
 }
 
 class ChipRowFixture : public testing::TestWithParam<ChipRow> {

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include "CheckValue.h"
 #include "HexEditFixture.h"
 #include "hexedit/HexClipboard.h"
 #include "hexedit/HexContextMenu.h"
@@ -151,19 +152,18 @@ TEST_F(HexEditClipboard, MenuEnablesCopyWithASelectionAndPasteWithABlock) {
 
 TEST_F(HexEditClipboard, CrcEntryReportsTheSelectionOrAllData) {
     QSignalSpy crcs(editor.get(), &CHexEditBase::crcCalculated);
-    const char digits[] = "123456789";
-    std::copy(digits, digits + 9, bytes.begin() + 100);
+    std::copy(kCheckDigits.begin(), kCheckDigits.end(), bytes.begin() + 100);
     editor->SetSelection(100, 108, false, true);
     auto menu = editor->CreateContextMenu();
     menuEntry(*menu, kCrcCommand)->trigger();
     ASSERT_EQ(crcs.count(), 1);
-    EXPECT_EQ(crcs.at(0).at(0).toString(), QStringLiteral("CRC32: 340BC6D9"));
+    EXPECT_EQ(crcs.at(0).at(0).toString(), QString(kCheckDigitsCrc32Text));
 
-    std::vector<std::uint8_t> nine(digits, digits + 9);
+    std::vector<std::uint8_t> nine(kCheckDigits.begin(), kCheckDigits.end());
     editor->SetDataPtr(nine.data(), 9, true);
     editor->ShowCrc();
     ASSERT_EQ(crcs.count(), 2);
-    EXPECT_EQ(crcs.at(1).at(0).toString(), QStringLiteral("CRC32: 340BC6D9"));
+    EXPECT_EQ(crcs.at(1).at(0).toString(), QString(kCheckDigitsCrc32Text));
     editor->SetDataPtr(nullptr, 0, false);
 }
 

@@ -1,6 +1,8 @@
 #include "platform/HighResClock.h"
 
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <time.h>
 
 #include <cstdint>
 #include <limits>
@@ -29,13 +31,33 @@ TEST(DelayTicksTest, UsesOnlyTheLow32BitsOfTheFrequency) {
     EXPECT_EQ(delayTicks((std::uint64_t{1} << 32) + 3'579'545, 10), 40u);
 }
 
-TEST(DelayMicrosecondsTest, NeverWaitsLessThanAsked) {
-    for (std::uint32_t microseconds : {1u, 10u, 100u, 1000u, 5000u}) {
+TEST(DelayMicrosecondsTest, NeverWaitsLessThanTheTickFormula) {
+    // Spun and slept waits alike, on either side of the switch between them.
+    for (std::uint32_t microseconds : {1u, 10u, 100u, 999u, 1000u, 5000u}) {
         const std::uint64_t start = platform::readCounter();
         platform::delayMicroseconds(microseconds);
         const std::uint64_t waited = platform::readCounter() - start;
-        EXPECT_GE(waited, std::uint64_t{microseconds} * 1000u) << microseconds << " us";
+        EXPECT_GT(waited, delayTicks(platform::kCounterFrequency, microseconds))
+            << microseconds << " us";
     }
+}
+
+// The processor time of the calling thread in nanoseconds.
+std::uint64_t threadCpuNanoseconds() {
+    timespec used{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+    return static_cast<std::uint64_t>(used.tv_sec) * 1'000'000'000u +
+           static_cast<std::uint64_t>(used.tv_nsec);
+}
+
+TEST(DelayMicrosecondsTest, ALongWaitSleepsInsteadOfHoldingTheProcessor) {
+    const int slackBefore = prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    const std::uint64_t cpuBefore = threadCpuNanoseconds();
+    platform::delayMicroseconds(50'000);
+    const std::uint64_t cpuUsed = threadCpuNanoseconds() - cpuBefore;
+    // Only the last 100 us are spun; a busy wait would use all 50 ms.
+    EXPECT_LT(cpuUsed, 10'000'000u);
+    EXPECT_EQ(prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0), slackBefore);
 }
 
 }  // namespace

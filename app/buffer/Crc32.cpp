@@ -1,8 +1,9 @@
-#include "hexedit/HexCrc.h"
+#include "buffer/Crc32.h"
 
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace veldrix {
 
@@ -17,8 +18,10 @@ std::uint32_t uncomplementedCrc32(std::span<const std::uint8_t> bytes) {
     return ~static_cast<std::uint32_t>(crc);
 }
 
-QString crcMessage(std::uint32_t crc) {
-    return QStringLiteral("CRC32: %1").arg(crc, 8, 16, QLatin1Char('0')).toUpper();
+std::string crc32Text(std::uint32_t crc) {
+    char text[24];
+    std::snprintf(text, sizeof text, "CRC32: %08X", static_cast<unsigned>(crc));
+    return text;
 }
 
 }  // namespace veldrix
