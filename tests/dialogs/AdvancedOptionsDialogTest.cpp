@@ -120,12 +120,7 @@ TEST_F(AdvancedOptionsDialogTest, AMalformedValueIsRefusedAndMarked) {
         QLineEdit* tpw = edits(dialog)[kTpw - 1];
         type(*vccp, QStringLiteral("55"));
         type(*tpw, QStringLiteral("1Z"));
-        QString reason;
-        onNextModal([&](QWidget& box) {
-            reason = box.findChild<QPlainTextEdit*>()->toPlainText();
-            box.close();
-        });
-        click(dialog, QStringLiteral("OK"));
+        const QString reason = refusalOnOk(dialog);
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_TRUE(reason.startsWith(QStringLiteral("Tpw (D): \"1Z\""))) << reason.toStdString();
         EXPECT_TRUE(isRefused(*tpw));
@@ -135,8 +130,7 @@ TEST_F(AdvancedOptionsDialogTest, AMalformedValueIsRefusedAndMarked) {
         EXPECT_EQ(key(kVccp), 50u);
 
         type(*tpw, QStringLiteral("4294967296"));
-        onNextModal([](QWidget& box) { box.close(); });
-        click(dialog, QStringLiteral("OK"));
+        EXPECT_TRUE(refusalOnOk(dialog).contains(QStringLiteral("4294967296")));
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(key(kTpw), 100u);
 

@@ -133,12 +133,7 @@ TEST_F(BufferDialogsTest, TheValueDialogTakesOnlyAByte) {
         auto* edit = dialog.findChild<QLineEdit*>();
         for (const char* text : {"256", "FF", ""}) {
             edit->setText(QString::fromLatin1(text));
-            QString reason;
-            onNextModal([&](QWidget& box) {
-                reason = box.findChild<QPlainTextEdit*>()->toPlainText();
-                box.close();
-            });
-            click(dialog, QStringLiteral("OK"));
+            const QString reason = refusalOnOk(dialog);
             EXPECT_TRUE(dialog.isVisible()) << text;
             EXPECT_EQ(reason, QString::fromLatin1(kToolValueRefused)) << text;
             EXPECT_TRUE(isRefused(*edit));

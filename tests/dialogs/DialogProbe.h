@@ -6,7 +6,10 @@
 
 #include <QAbstractButton>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QWidget>
+
+#include "ModalDialogs.h"
 
 namespace veldrix::test {
 
@@ -35,6 +38,20 @@ inline void click(QWidget& dialog, const QString& text) {
     if (QAbstractButton* button = labelled(dialog, text)) {
         button->click();
     }
+}
+
+// Clicks OK of `dialog`, which is to refuse what it holds: returns the text
+// of the message box that says why, closing it.
+inline QString refusalOnOk(QWidget& dialog) {
+    QString reason;
+    onNextModal([&reason](QWidget& box) {
+        if (auto* text = box.findChild<QPlainTextEdit*>()) {
+            reason = text->toPlainText();
+        }
+        box.close();
+    });
+    click(dialog, QStringLiteral("OK"));
+    return reason;
 }
 
 // The row of `text` in `list`, -1 when it is not there.

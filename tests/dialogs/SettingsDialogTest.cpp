@@ -128,12 +128,7 @@ TEST_F(SettingsDialogTest, AnEcrThatIsNoByteIsRefusedAndTheDialogStaysOpen) {
         for (const char* text : {"0x100", "junk", ""}) {
             ecr->selectAll();
             QTest::keyClicks(ecr, QString::fromLatin1(text));
-            QString reason;
-            onNextModal([&](QWidget& box) {
-                reason = box.findChild<QPlainTextEdit*>()->toPlainText();
-                box.close();
-            });
-            click(dialog, QStringLiteral("OK"));
+            const QString reason = refusalOnOk(dialog);
             EXPECT_TRUE(dialog.isVisible()) << text;
             EXPECT_TRUE(reason.startsWith(QStringLiteral("ECR:"))) << text;
             EXPECT_TRUE(isRefused(*ecr));
