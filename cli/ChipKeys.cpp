@@ -66,7 +66,10 @@ ExitCode applyChipKeys(Application& app, const CliOptions& options, CommandOutpu
                                                     keyValueForm(kind));
         }
     }
-    dialog.accept();
+    if (const std::optional<RefusedKeyValue> refused = dialog.accept()) {
+        dialog.cancel();
+        return output.fail(ExitCode::Usage, refused->message);
+    }
     return ExitCode::Success;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/HardwareFamilies.h"
+#include "core/VoltageTable.h"
 
 namespace veldrix::cli {
 namespace {
@@ -30,12 +31,6 @@ std::string hex(unsigned value, int digits) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "0x%0*X", digits, value);
     return buffer;
-}
-
-// Tenths of a volt as volts, exact to the tenth: 125 -> "12.5" (the status
-// pane's text rounds the fraction to .5).
-std::string voltsText(unsigned tenths) {
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
 }  // namespace
@@ -88,8 +83,9 @@ Listing chipListing(const ModuleCatalog& catalog) {
             params.append(text(std::string(param.name.view()) + "=" + std::to_string(param.value)));
         }
         listing.addRow({static_cast<int>(number), text(chip.name.view()), text(chip.mfr.view()),
-                        static_cast<qint64>(chip.size), chip.width, text(voltsText(chip.vcc)),
-                        text(voltsText(chip.vpp)), text(voltsText(chip.vid)), algorithms, params});
+                        static_cast<qint64>(chip.size), chip.width, text(voltageText(chip.vcc)),
+                        text(voltageText(chip.vpp)), text(voltageText(chip.vid)), algorithms,
+                        params});
     }
     return listing;
 }

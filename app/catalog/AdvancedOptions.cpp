@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "catalog/CallBlockStatus.h"
 #include "catalog/KeyTable.h"
-#include "catalog/ParseNumber.h"
 #include "core/TextFormat.h"
 
 namespace veldrix {
@@ -30,8 +30,11 @@ bool isAlgorithmKey(const CfgKey& key) {
     return keyName(key) == kAlgorithmKeyName;
 }
 
-char kindUpper(char kind) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(kind)));
+// Binary, decimal and hexadecimal keys take what the user types; a key of
+// another kind keeps its value whatever its edit says.
+bool takesTypedValue(char kind) {
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(kind)));
+    return upper == 'B' || upper == 'D' || upper == 'H';
 }
 
 }  // namespace
@@ -128,31 +131,29 @@ bool AdvancedOptions::setEditText(std::size_t row, std::string text) {
     return true;
 }
 
-std::uint32_t AdvancedOptions::editValue(const AdvancedOptionRow& row,
-                                         std::uint32_t previous) const {
-    switch (kindUpper(row.kind)) {
-        case 'B':
-            // The digits are binary whatever they look like.
-            return ParseNumber((row.text + "B").c_str(), nullptr, nullptr, statusSink(block_));
-        case 'D':
-        case 'H':
-            return ParseNumber(row.text.c_str(), nullptr, nullptr, statusSink(block_));
-        default:
-            return previous;
-    }
-}
-
-void AdvancedOptions::accept() {
+std::optional<RefusedKeyValue> AdvancedOptions::accept() {
     if (!open_) {
-        return;
+        return std::nullopt;
     }
-    open_ = false;
-    for (const AdvancedOptionRow& row : rows_) {
-        if (row.algorithmList || !row.enabled) {
+    // Every value is checked before the first one is written.
+    std::vector<std::pair<std::size_t, std::uint32_t>> values;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const AdvancedOptionRow& row = rows_[i];
+        if (row.algorithmList || !row.enabled || !takesTypedValue(row.kind)) {
             continue;
         }
-        const std::optional<CfgKey> key = readKey(block_.keys, row.keyIndex);
-        if (!key || !writeKeyValue(block_.keys, row.keyIndex, editValue(row, key->value))) {
+        const std::optional<std::uint32_t> value = parseKeyValue(row.kind, row.text);
+        if (!value) {
+            return RefusedKeyValue{
+                i, formatLimited(
+                       kMessageTextCapacity, "%s: \"%s\" is not a value of this key; it takes %s",
+                       row.label.c_str(), row.text.c_str(), keyValueForm(row.kind).c_str())};
+        }
+        values.emplace_back(row.keyIndex, *value);
+    }
+    open_ = false;
+    for (const auto& [keyIndex, value] : values) {
+        if (!writeKeyValue(block_.keys, keyIndex, value)) {
             postStatus(block_, AlgorithmKeys::kTableError);
             break;
         }
@@ -160,6 +161,7 @@ void AdvancedOptions::accept() {
     block_.funcode = DD_FN_SELECT;
     block_.subfcode = kApplyKeysSubfunction;
     caller_.call();
+    return std::nullopt;
 }
 
 void AdvancedOptions::cancel() {

@@ -37,6 +37,12 @@ struct AlgorithmItem {
     std::uint8_t number;  // numbering of the configuration file
 };
 
+// An edit whose text is no value of its key: OK refuses it.
+struct RefusedKeyValue {
+    std::size_t row;      // index into rows()
+    std::string message;  // what the key takes, for the user
+};
+
 class AdvancedOptions {
 public:
     static constexpr const char* kCaption = "Advanced Options";
@@ -68,7 +74,12 @@ public:
     bool setEditText(std::size_t row, std::string text);
 
     // OK: the edits' values go into the key table and the module is told.
-    void accept();
+    // An editable key's text that is not one whole constant fitting in 32
+    // bits (binary digits for a binary key) refuses OK instead: nothing is
+    // applied, the dialog stays open, and the first such row is returned.
+    // Taking it as 0, or as its low 32 bits, would hand the module a timing
+    // or mode the user never asked for.
+    [[nodiscard]] std::optional<RefusedKeyValue> accept();
     // Cancel, or closing the dialog otherwise.
     void cancel();
 
@@ -76,8 +87,6 @@ private:
     void buildRows(const std::vector<CfgKey>& keys);
     void buildAlgorithmItems(const ChipDescription* appliedChip);
     void refreshEditTexts();
-    [[nodiscard]] std::uint32_t editValue(const AdvancedOptionRow& row,
-                                          std::uint32_t previous) const;
 
     dlldata& block_;
     ModuleCaller& caller_;

@@ -1,6 +1,7 @@
 #include "catalog/ChipTexts.h"
 
 #include "core/TextFormat.h"
+#include "core/VoltageTable.h"
 
 namespace veldrix {
 
@@ -42,8 +43,7 @@ std::string sizePaneText(std::uint32_t size, std::uint8_t width) {
 }
 
 std::string voltagePaneText(const char* label, std::uint16_t tenths) {
-    const int fraction = tenths % 10 != 0 ? 5 : 0;
-    return formatLimited(kLineCapacity, "%s:%i.%i", label, wholeVolts(tenths), fraction);
+    return formatLimited(kLineCapacity, "%s:%s", label, voltageText(tenths).c_str());
 }
 
 }  // namespace veldrix

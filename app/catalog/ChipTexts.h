@@ -20,8 +20,7 @@ namespace veldrix {
 // "size: 32Kx16", "size: 512 x8".
 [[nodiscard]] std::string sizePaneText(std::uint32_t size, std::uint8_t width);
 
-// "Vcc:5.0" from 50 tenths of a volt; a voltage that is not a whole number
-// of volts shows ".5".
+// "Vcc:5.0" from 50 tenths of a volt, "Vcc:3.3" from 33.
 [[nodiscard]] std::string voltagePaneText(const char* label, std::uint16_t tenths);
 
 }  // namespace veldrix

@@ -6,6 +6,7 @@
 // widgets, and the selection without a window that restores the saved
 // module and chip.
 
+#include <QtGlobal>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -26,8 +27,11 @@ namespace veldrix {
 
 class ModuleSelection {
 public:
-    static constexpr const char* kCantLoadModule = "Can't load module: ";
-    static constexpr const char* kWrongModule = "Wrong module";
+    // Status texts in the user-interface language (context "ModuleSelection").
+    static constexpr const char* kCantLoadModule =
+        QT_TRANSLATE_NOOP("ModuleSelection", "Can't load module: ");
+    static constexpr const char* kWrongModule =
+        QT_TRANSLATE_NOOP("ModuleSelection", "Wrong module");
     // The call block's manufacturer text without an applied chip.
     static constexpr const char* kUnknownMaker = "Unknown";
 
@@ -85,7 +89,10 @@ public:
     void accept();
     void acceptChipRow(std::size_t row);
     void cancel();
-    // The system menu's close: the windows go, nothing is applied or saved.
+    // The title bar's close acts as Cancel: only closing the window would
+    // leave the module looked at last loaded while the call block keeps the
+    // chip applied before, and the next operation would drive that chip with
+    // the other module's protocol and voltages.
     void closeWindow();
 
     [[nodiscard]] bool accepted() const noexcept { return accepted_; }

@@ -1,9 +1,11 @@
 #include "core/Application.h"
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
 #include "catalog/CallBlockStatus.h"
+#include "core/BasePath.h"
 #include "core/CallBlock.h"
 #include "core/HardwareFamilies.h"
 
@@ -33,11 +35,14 @@ Application::Application(UserInterface& ui, SettingsStore settings,
     caller_.setPortAddressSource([this] { return ports_.current().address; });
     ports_.setTitleRefresh([this] { ui_.refreshTitle(); });
     driver_.setModuleReleaser([this] { modules_.releaseModule(); });
-    // An applied chip gets a fresh image of its size, and goes into the
-    // simulated socket when the SIM port is chosen, so the board always holds
-    // the chip the modules expect.
+    // A confirmed chip gets a fresh image of its size; a cancelled selection
+    // applies the chip that was there again and keeps the image the user
+    // loaded or edited. Either way the chip goes into the simulated socket
+    // when the SIM port is chosen, so the board holds the chip the modules expect.
     modules_.setChipAppliedHook([this] {
-        buffer_.SetBuffers();
+        if (modules_.accepted()) {
+            buffer_.SetBuffers();
+        }
         socket_.follow(modules_.currentModule(), block_.size);
     });
 }
@@ -142,21 +147,12 @@ void Application::selectFamily(unsigned index, const StartChoices& choices) {
 
 bool Application::selectPort(std::string_view label) {
     HardwareFamily& family = hardwareFamily(block_.hwindex);
-    const PortRecord* first = nullptr;
-    bool found = false;
-    for (const PortRecord& entry : ports_.entries()) {
-        if (entry.kind == 0 || (entry.kind & family.portmask) == 0) {
-            continue;
-        }
-        if (first == nullptr) {
-            first = &entry;
-        }
-        found = found || entry.label == label;
-    }
+    const std::vector<std::string> labels = ports_.labelsOfKinds(family.portmask);
+    const bool found = std::find(labels.begin(), labels.end(), label) != labels.end();
     std::string chosen(label);
     if (!found) {
         block_.status("%s", kPortNotFound);
-        chosen = first != nullptr ? first->label : std::string();
+        chosen = labels.empty() ? std::string() : labels.front();
     }
     driver_.selectPort(chosen, family);
     portName_ = ports_.current().label;
@@ -274,17 +270,12 @@ void Application::fullCleanup() {
     ports_.clear();
 }
 
-std::filesystem::path Application::fromBase(const std::string& path) const {
-    const std::filesystem::path given(path);
-    return given.is_relative() ? baseDirectory_ / given : given;
-}
-
 std::filesystem::path Application::moduleRoot() const {
-    return fromBase(settings_.settings().main.all_module_dir);
+    return resolveFromBase(settings_.settings().main.all_module_dir, baseDirectory_);
 }
 
 std::filesystem::path Application::driverPath() const {
-    return fromBase(settings_.family().driver);
+    return resolveFromBase(settings_.family().driver, baseDirectory_);
 }
 
 }  // namespace veldrix

@@ -183,7 +183,6 @@ private:
     // when the command says so.
     void concludeFileCommand(const FileCommandResult& result, const std::string& path);
     void shutDown();
-    [[nodiscard]] std::filesystem::path fromBase(const std::string& path) const;
 
     UserInterface& ui_;
     SettingsStore settings_;

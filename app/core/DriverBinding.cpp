@@ -76,14 +76,19 @@ bool DriverBinding::bind(const std::string& path, HardwareFamily& family, std::u
                 block_.VccTable != nullptr && block_.VppTable != nullptr &&
                 block_.VidTable != nullptr;
     if (!library_.loaded()) {
-        ui_.messageBox(DD_MB_OK,
-                       formatLimited(kMessageTextCapacity, "%s %s",
-                                     translated("Can't load driver: ").c_str(), path.c_str()));
+        ui_.messageBox(
+            DD_MB_OK,
+            formatLimited(
+                kMessageTextCapacity, "%s %s",
+                translated(QT_TRANSLATE_NOOP("DriverBinding", "Can't load driver: ")).c_str(),
+                path.c_str()));
         return false;
     }
     if (!complete_) {
-        ui_.messageBox(DD_MB_OK, formatLimited(kMessageTextCapacity, "%s",
-                                               translated("Wrong Driver").c_str()));
+        ui_.messageBox(
+            DD_MB_OK,
+            formatLimited(kMessageTextCapacity, "%s",
+                          translated(QT_TRANSLATE_NOOP("DriverBinding", "Wrong Driver")).c_str()));
         return false;
     }
 

@@ -43,6 +43,19 @@ bool isRadio(const DynControl& control) {
            (kind == dynstyle::kRadioButton || kind == dynstyle::kAutoRadioButton);
 }
 
+// A combo box's rectangle includes its drop-down list: the closed box is
+// as tall as its font needs, and as wide as its longest item needs, so that
+// no name is cut off.
+QRect placeOf(const DynControl& control, const DialogUnits& units) {
+    QRect place = units.toPixels(control.rect);
+    if (control.typeCode == dynclass::kComboBox || control.typeCode == dynclass::kComboBoxEx) {
+        const QSize needed = control.window->sizeHint();
+        place.setHeight(std::min(place.height(), needed.height()));
+        place.setWidth(std::max(place.width(), needed.width()));
+    }
+    return place;
+}
+
 bool closesWithOk(int id) {
     return id == DD_IDOK || id == DD_IDIGNORE || id == DD_IDRETRY || id == DD_IDYES;
 }
@@ -154,13 +167,17 @@ void CDynDialogEx::prepare() {
         prepared_ = true;
     }
     const DialogUnits units(font);
+    QSize size = units.toPixels(frame_.right - frame_.left, frame_.bottom - frame_.top);
+    const QSize margin = units.toPixels(kFrameMargin, kFrameMargin);
     for (const DynControl& control : controls_) {
         if (control.window != nullptr) {
-            control.window->setGeometry(units.toPixels(control.rect));
+            const QRect place = placeOf(control, units);
+            control.window->setGeometry(place);
+            // A control grown beyond its rectangle widens the dialog with it.
+            size = size.expandedTo(QSize(place.right() + 1, place.bottom() + 1) + margin);
         }
     }
     // A window without area would never be shown, and so never closed.
-    const QSize size = units.toPixels(frame_.right - frame_.left, frame_.bottom - frame_.top);
     setFixedSize(size.expandedTo(QSize(1, 1)));
     lastCommand_ = 0;
     exchange(true);
@@ -246,7 +263,9 @@ void CDynDialogEx::OnCommand(int id, int notification) {
     lastCommand_ = id;
     if (closesWithOk(id)) {
         exchange(false);
-        accept();
+        if (!okCheck_ || okCheck_()) {
+            accept();
+        }
     } else if (closesWithCancel(id)) {
         QDialog::reject();
     } else if (id >= kFirstForwardedCommand) {

@@ -76,6 +76,11 @@ public:
     // index it selects (-1 or out of range: none).
     void SetComboItems(QStringList items, int selected);
 
+    // Runs at OK once the controls' values are in the variables; false keeps
+    // the dialog open (a value was refused).
+    using OkCheck = std::function<bool()>;
+    void SetOkCheck(OkCheck check) { okCheck_ = std::move(check); }
+
     // Runs the dialog: kOk or kCancel.
     int DoModal();
 
@@ -92,7 +97,7 @@ public:
     [[nodiscard]] int lastCommand() const noexcept { return lastCommand_; }
 
     // A command from a control: 1, 4, 5, 6 close with OK (the controls'
-    // values taken first), 2, 3, 7 with Cancel, and from
+    // values taken first, then the OK check asked), 2, 3, 7 with Cancel, and from
     // kFirstForwardedCommand on it is also emitted as commandForwarded.
     void OnCommand(int id, int notification);
 
@@ -131,6 +136,7 @@ private:
     DialogRect frame_;
     std::vector<DynControl> controls_;
     std::vector<int> radioGroup_;  // per control: the index of its group's first item, or -1
+    OkCheck okCheck_;
     QStringList comboItems_;
     int comboSelected_ = -1;
     int lastCommand_ = 0;

@@ -130,6 +130,8 @@ QWidget* makeStatic(const DynControl& control, QWidget* parent) {
 QWidget* makeComboBox(const DynControl& control, QWidget* parent, const DynCommandSink& sink) {
     auto* combo = new QComboBox(parent);
     combo->setEditable((control.style & kComboKindMask) == kComboDropDown);
+    // Its size hint follows its items, which the dialog fills before placing it.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const int id = control.id;
     QObject::connect(combo, &QComboBox::activated, combo,
                      [sink, id] { sink(id, dynnotify::kSelectionChange); });

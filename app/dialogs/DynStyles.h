@@ -53,6 +53,8 @@ inline constexpr std::uint32_t kTrackBarVertical = 0x2;
 // COMBOBOX: the low two bits are the kind; only a drop-down list is not editable.
 inline constexpr std::uint32_t kComboKindMask = 0x3;
 inline constexpr std::uint32_t kComboDropDown = 0x2;
+inline constexpr std::uint32_t kComboDropDownList = 0x3;
+inline constexpr std::uint32_t kComboAutoHScroll = 0x40;
 
 // SysDateTimePick32: shows and exchanges the time of day instead of the date.
 inline constexpr std::uint32_t kDateTimeTimeFormat = 0x9;

@@ -98,6 +98,16 @@ std::uint16_t PortList::select(std::string_view label, HardwareFamily& family,
     return chosen.address;
 }
 
+std::vector<std::string> PortList::labelsOfKinds(std::uint16_t portmask) const {
+    std::vector<std::string> labels;
+    for (const PortRecord& entry : entries_) {
+        if ((entry.kind & portmask) != 0 && !entry.label.empty()) {
+            labels.push_back(entry.label);
+        }
+    }
+    return labels;
+}
+
 bool PortList::simulatorSelected() const {
     const PortRecord& chosen = current();
     return chosen.kind == kPortParallel && chosen.address == VXSIM_BASE_ADDRESS &&

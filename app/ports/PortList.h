@@ -50,6 +50,9 @@ public:
     [[nodiscard]] const PortRecord& current() const { return entries_[current_]; }
     // The empty head first, then the ports in the order found.
     [[nodiscard]] const std::vector<PortRecord>& entries() const { return entries_; }
+    // The labels of the ports whose kind is in `portmask`, in list order:
+    // what a hardware family can choose from.
+    [[nodiscard]] std::vector<std::string> labelsOfKinds(std::uint16_t portmask) const;
     // The simulated board's entry is current.
     [[nodiscard]] bool simulatorSelected() const;
 

@@ -5,14 +5,11 @@
 #include "core/Application.h"
 
 #include <gtest/gtest.h>
-#include <QSettings>
 
 #include <algorithm>
 #include <memory>
 
-#include "RecordingUserInterface.h"
-#include "ScopedEnvironment.h"
-#include "TempDir.h"
+#include "ApplicationRig.h"
 #include "core/HardwareFamilies.h"
 #include "vxsim.h"
 
@@ -22,46 +19,9 @@ namespace {
 constexpr unsigned kTessaro = 1;
 constexpr unsigned kHoltan = 3;
 
-class ApplicationTest : public ::testing::Test {
+class ApplicationTest : public ::testing::Test, public test::ApplicationRig {
 protected:
-    std::unique_ptr<Application> makeApplication(
-        StatusDelivery delivery = StatusDelivery::PendingSlot) {
-        return std::make_unique<Application>(
-            ui_, SettingsStore::openFile(QString::fromStdString(ini()), VELDRIX_TEST_BASE_DIR),
-            VELDRIX_TEST_BASE_DIR, delivery);
-    }
-
-    // Starts on the simulated board with calypso's 64 KB chip.
-    std::unique_ptr<Application> startOnSimulator(
-        StatusDelivery delivery = StatusDelivery::PendingSlot) {
-        auto app = makeApplication(delivery);
-        StartChoices choices;
-        choices.family = kTessaro;
-        choices.port = "SIM";
-        choices.module = "calypso";
-        choices.chip = "W27C512";
-        EXPECT_TRUE(app->start(choices));
-        return app;
-    }
-
-    [[nodiscard]] std::string ini() const { return dir_.file("settings.ini"); }
-    [[nodiscard]] QVariant stored(const char* key) const {
-        QSettings settings(QString::fromStdString(ini()), QSettings::IniFormat);
-        return settings.value(key);
-    }
-    void store(const char* key, const QString& value) const {
-        QSettings settings(QString::fromStdString(ini()), QSettings::IniFormat);
-        settings.setValue(key, value);
-    }
-
-    [[nodiscard]] bool statusShown(const std::string& text) const {
-        const auto& shown = ui_.statusMessages;
-        return std::find(shown.begin(), shown.end(), text) != shown.end();
-    }
-
-    test::TempDir dir_;
-    test::ScopedEnvironment simDir_{"VELDRIX_SIM_DIR", dir_.file("sim").c_str()};
-    test::RecordingUserInterface ui_;
+    ApplicationTest() : ApplicationRig(VELDRIX_TEST_BASE_DIR) {}
 };
 
 TEST_F(ApplicationTest, StartReadsTheSettingsBeforeBindingTheDriver) {
@@ -247,6 +207,35 @@ TEST_F(ApplicationTest, ClosingTheChipWindowWritesTheFamilySection) {
     app->chipSelectionClosed();
     EXPECT_EQ(stored("Hardware/tessaro/lastchip").toString(), "W27C512");
     EXPECT_EQ(stored("Hardware/tessaro/port").toString(), "SIM");
+}
+
+// Looking at other modules and cancelling applies the chip of before again
+// and keeps the image the user loaded or edited; only OK starts a fresh one.
+TEST_F(ApplicationTest, ChipWindowCancelKeepsTheImageAndOkRenewsIt) {
+    auto app = startOnSimulator();
+    app->buffer().data()[0] = 0x12;
+    app->buffer().data()[65535] = 0x34;
+    ModuleSelection& modules = app->modules();
+    modules.openWindow();
+    const auto& names = modules.moduleNames();
+    const auto thalia = std::find(names.begin(), names.end(), "thalia");
+    ASSERT_NE(thalia, names.end());
+    modules.chooseModuleRow(static_cast<std::size_t>(thalia - names.begin()));
+    modules.chooseChipRow(1);
+    modules.cancel();
+
+    EXPECT_EQ(modules.savedModule(), "calypso");
+    EXPECT_EQ(app->callBlock().size, 65536u);
+    ASSERT_EQ(app->buffer().length(), 65536u);
+    EXPECT_EQ(app->buffer().data()[0], 0x12);
+    EXPECT_EQ(app->buffer().data()[65535], 0x34);
+    ASSERT_NE(app->driver().simulator(), nullptr);
+    EXPECT_EQ(app->driver().simulator()->chipKind(), VXSIM_KIND_EEPROM);
+
+    modules.openWindow();
+    modules.accept();
+    EXPECT_EQ(app->buffer().data()[0], 0xFF);
+    EXPECT_EQ(app->buffer().data()[65535], 0xFF);
 }
 
 // The driver file changed in the settings: bound anew, with the port and the

@@ -42,4 +42,23 @@ inline void onNextModal(std::function<void(QWidget& modal)> action) {
     timer->start();
 }
 
+// While it lives, a modal dialog that opens fails the test and is closed,
+// instead of hanging it: for calls that must not open one.
+class NoModalExpected {
+public:
+    NoModalExpected() {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "a dialog opened: " << modal->objectName().toStdString();
+                modal->close();
+            }
+        });
+        timer_.start(0);
+    }
+
+private:
+    QTimer timer_;
+};
+
 }  // namespace veldrix::test

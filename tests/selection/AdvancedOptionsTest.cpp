@@ -115,16 +115,16 @@ TEST_F(AdvancedOptionsTest, OkReadsEditsByKindAndTellsTheModule) {
     ASSERT_TRUE(open());
     EXPECT_TRUE(options.setEditText(kMode, "1111"));
     EXPECT_TRUE(options.setEditText(kAddr, "FFh"));
-    EXPECT_TRUE(options.setEditText(kTpw, "1Z"));  // malformed
-    EXPECT_TRUE(options.setEditText(kOdd, "42"));
+    EXPECT_TRUE(options.setEditText(kTpw, "0x1F"));
+    EXPECT_TRUE(options.setEditText(kOdd, "42"));  // a kind that takes no typed value
     EXPECT_FALSE(options.setEditText(kCount, "99"));
     EXPECT_FALSE(options.setEditText(kWrAlg, "1"));
-    options.accept();
+    EXPECT_EQ(options.accept(), std::nullopt);
 
     EXPECT_FALSE(options.isOpen());
     EXPECT_EQ(block.keys[kMode].value, 15u);
     EXPECT_EQ(block.keys[kAddr].value, 255u);
-    EXPECT_EQ(block.keys[kTpw].value, 0u);
+    EXPECT_EQ(block.keys[kTpw].value, 31u);
     EXPECT_EQ(block.keys[kCount].value, 7u);
     EXPECT_EQ(block.keys[kOdd].value, 3u);
     EXPECT_EQ(block.keys[kWrAlg].value, 2u);
@@ -141,10 +141,46 @@ TEST_F(AdvancedOptionsTest, HexadecimalEditAcceptsEveryNumberForm) {
     for (const char* text : {"255", "0xFF", "FFh", "$FF"}) {
         ASSERT_TRUE(open());
         ASSERT_TRUE(options.setEditText(kAddr, text));
-        options.accept();
+        EXPECT_EQ(options.accept(), std::nullopt);
         EXPECT_EQ(block.keys[kAddr].value, 255u) << text;
         block.keys[kAddr].value = 0;
     }
+}
+
+// Malformed, too large, or not binary for a binary key: OK is refused for
+// the first such row and no key changes, the good ones included; corrected,
+// the same dialog is accepted.
+TEST_F(AdvancedOptionsTest, ATextThatIsNoValueOfItsKeyRefusesOkAndAppliesNothing) {
+    restoreAlpha();
+    const std::size_t callsBefore = records("alpha").size();
+    struct Case {
+        Row row;
+        const char* text;
+    };
+    for (const Case c : {Case{kTpw, "1Z"}, Case{kTpw, ""}, Case{kTpw, "4294967296"},
+                         Case{kAddr, "1FFFFFFFFh"}, Case{kMode, "12"}, Case{kMode, "0x3"}}) {
+        ASSERT_TRUE(open());
+        ASSERT_TRUE(options.setEditText(kAddr, "0x44"));
+        ASSERT_TRUE(options.setEditText(c.row, c.text));
+        const std::optional<RefusedKeyValue> refused = options.accept();
+        ASSERT_TRUE(refused.has_value()) << c.text;
+        EXPECT_EQ(refused->row, static_cast<std::size_t>(c.row));
+        EXPECT_NE(refused->message.find(options.rows()[c.row].label), std::string::npos);
+        EXPECT_TRUE(options.isOpen());
+        EXPECT_EQ(block.keys[kAddr].value, 0x10u) << c.text;
+        EXPECT_EQ(block.keys[kTpw].value, 300u);
+        EXPECT_EQ(block.keys[kMode].value, 5u);
+        options.cancel();
+    }
+    EXPECT_EQ(records("alpha").size(), callsBefore);
+
+    ASSERT_TRUE(open());
+    ASSERT_TRUE(options.setEditText(kTpw, "1Z"));
+    ASSERT_TRUE(options.accept().has_value());
+    ASSERT_TRUE(options.setEditText(kTpw, "4294967295"));
+    EXPECT_EQ(options.accept(), std::nullopt);
+    EXPECT_EQ(block.keys[kTpw].value, 4294967295u);
+    EXPECT_EQ(records("alpha").size(), callsBefore + 1);
 }
 
 // A module whose table cannot be written: values stay and the failure is
@@ -157,7 +193,7 @@ TEST_F(AdvancedOptionsTest, ReadOnlyTableIsReportedNotFatal) {
     EXPECT_EQ(ui.statusMessages.back(), "algorytms not define");
     ASSERT_TRUE(open());
     ASSERT_TRUE(options.setEditText(kMode, "1"));
-    options.accept();
+    EXPECT_EQ(options.accept(), std::nullopt);
     EXPECT_EQ(block.keys[kMode].value, 0u);
     EXPECT_EQ(ui.statusMessages.back(), "cfgkey not define");
 }

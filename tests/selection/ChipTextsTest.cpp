@@ -41,12 +41,14 @@ TEST(ChipTexts, WidthZeroCountsOneWordPerByteInsteadOfDividingByZero) {
     EXPECT_EQ(chipInfoLines(chip)[2], "Size:\t\t00000100H x0 ");
 }
 
-TEST(ChipTexts, VoltagePanesShowHalfVoltForAnyFraction) {
+// A 3.3 V part must not read as 3.5 V.
+TEST(ChipTexts, VoltagePanesShowTheTenthsExactly) {
     EXPECT_EQ(voltagePaneText("Vcc", 50), "Vcc:5.0");
     EXPECT_EQ(voltagePaneText("Vpp", 125), "Vpp:12.5");
-    EXPECT_EQ(voltagePaneText("Vcc", 33), "Vcc:3.5");
+    EXPECT_EQ(voltagePaneText("Vcc", 33), "Vcc:3.3");
     EXPECT_EQ(voltagePaneText("Vid", 0), "Vid:0.0");
-    EXPECT_EQ(voltagePaneText("Vpp", 211), "Vpp:21.5");
+    EXPECT_EQ(voltagePaneText("Vpp", 211), "Vpp:21.1");
+    EXPECT_EQ(voltagePaneText("Vpp", 65535), "Vpp:6553.5");
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ protected:
         installModule("beta", "beta");
         writeConfig("alpha", kAlphaConfig);
         writeConfig("beta", kBetaConfig);
-        selection.setChipAppliedHook([this] { ++hookRuns; });
+        selection.setChipAppliedHook([this] { hookSawAccepted.push_back(selection.accepted()); });
     }
 
     void restore(const std::string& module, const std::string& chip) {
@@ -58,7 +58,9 @@ protected:
         selection.runWithoutWindow();
     }
 
-    int hookRuns = 0;
+    // What the chip-applied hook saw at each run: its owner renews the
+    // buffer only for an accepted selection.
+    std::vector<bool> hookSawAccepted;
 };
 
 TEST_F(ModuleSelectionTest, RestoresTheSavedChipIntoCallBlockAndPanes) {
@@ -76,10 +78,10 @@ TEST_F(ModuleSelectionTest, RestoresTheSavedChipIntoCallBlockAndPanes) {
     EXPECT_STREQ(block.mfr, "Wide Co");
     EXPECT_EQ(ui.pane(Pane::Chip), "WIDE");
     EXPECT_EQ(ui.pane(Pane::Size), "size: 32Kx16");
-    EXPECT_EQ(ui.pane(Pane::Vcc), "Vcc:3.5");
+    EXPECT_EQ(ui.pane(Pane::Vcc), "Vcc:3.3");
     EXPECT_EQ(ui.pane(Pane::Vpp), "Vpp:12.5");
     EXPECT_EQ(ui.pane(Pane::Vid), "Vid:12.0");
-    EXPECT_EQ(hookRuns, 1);
+    EXPECT_EQ(hookSawAccepted, std::vector<bool>{true});
     EXPECT_TRUE(ui.statusMessages.empty());
 
     // Identify and select from loading, then the select of the applied chip.
@@ -156,7 +158,7 @@ TEST_F(ModuleSelectionTest, WindowListsModulesChipsAndTheChipInformation) {
     EXPECT_EQ(selection.chipInfoLines().at(0), "Chip name:\tB1");
     // Looking around applies nothing.
     EXPECT_EQ(block.size, 512u);
-    EXPECT_EQ(hookRuns, 1);
+    EXPECT_EQ(hookSawAccepted.size(), 1u);
 }
 
 TEST_F(ModuleSelectionTest, CancelAppliesTheSavedModuleAndChipAgain) {
@@ -172,7 +174,9 @@ TEST_F(ModuleSelectionTest, CancelAppliesTheSavedModuleAndChipAgain) {
     EXPECT_EQ(selection.savedChip(), "ONE");
     EXPECT_EQ(block.size, 512u);
     EXPECT_EQ(selection.chipNames().front(), "ONE");
-    EXPECT_EQ(hookRuns, 2);
+    // Browsing ran no hook; the Cancel's apply runs it unaccepted, so the
+    // image the user loaded or edited stays.
+    EXPECT_EQ(hookSawAccepted, (std::vector<bool>{true, false}));
     EXPECT_EQ(records("alpha").back().size, 512u);
 }
 
@@ -191,21 +195,25 @@ TEST_F(ModuleSelectionTest, DoubleClickAcceptsTheChipLikeOk) {
     EXPECT_EQ(selection.appliedChip()->size, 128u);
 }
 
-TEST_F(ModuleSelectionTest, SystemMenuCloseKeepsTheAppliedChipValid) {
+// Closing by the title bar must not leave beta loaded under alpha's chip.
+TEST_F(ModuleSelectionTest, TitleBarCloseCancelsAndLoadsTheAppliedChipsModuleAgain) {
     restore("alpha", "WIDE");
     selection.openWindow();
-    selection.chooseModuleRow(1);  // reads beta's catalogue over alpha's
+    selection.chooseModuleRow(1);  // loads beta and reads its catalogue
     selection.closeWindow();
 
     EXPECT_FALSE(selection.windowOpen());
+    EXPECT_FALSE(selection.accepted());
     EXPECT_EQ(selection.savedModule(), "alpha");
     EXPECT_EQ(selection.savedChip(), "WIDE");
-    EXPECT_EQ(block.size, 65536u);
-    // The module looked at last stays current; the applied chip is intact.
-    EXPECT_EQ(selection.chipNames().front(), "B1");
+    EXPECT_EQ(selection.chipNames().front(), "ONE");
     ASSERT_NE(selection.appliedChip(), nullptr);
     EXPECT_EQ(selection.appliedChip()->name, "WIDE");
+    EXPECT_EQ(block.size, 65536u);
     EXPECT_STREQ(block.mfr, "Wide Co");
+    // alpha got the select call of its chip last.
+    EXPECT_EQ(records("alpha").back().funcode, DD_FN_SELECT);
+    EXPECT_EQ(records("alpha").back().size, 65536u);
 }
 
 TEST_F(ModuleSelectionTest, OpeningAgainClosesAsCancelAndOpensNothing) {

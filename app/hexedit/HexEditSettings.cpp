@@ -1,0 +1,48 @@
+#include "hexedit/HexEditSettings.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "hexedit/HexFont.h"
+
+namespace veldrix {
+
+namespace {
+
+// The frame colour the main window gives the highlight and the mark colours.
+constexpr Colorref kFrameColor = 0xFF00FF;
+// Weights a font record may carry; 0 means "don't care".
+constexpr int kMinWeight = 1;
+constexpr int kMaxWeight = 1000;
+
+}  // namespace
+
+QFont hexEditFontFromSettings(const FontSettings& record) {
+    QFont font(QString::fromStdString(record.lfFaceName));
+    if (record.lfHeight != 0) {
+        font.setPixelSize(std::abs(record.lfHeight));
+    }
+    if (record.lfWeight != 0) {
+        font.setWeight(
+            static_cast<QFont::Weight>(std::clamp(record.lfWeight, kMinWeight, kMaxWeight)));
+    }
+    font.setItalic(record.lfItalic != 0);
+    font.setUnderline(record.lfUnderline != 0);
+    font.setStrikeOut(record.lfStrikeOut != 0);
+    font.setFixedPitch(true);
+    font.setStyleHint(QFont::Monospace);
+    return hexEditFont(font).value_or(systemHexEditFont());
+}
+
+void applyHexEditSettings(CHexEditBase& editor, const ColorSettings& colors,
+                          const FontSettings& font) {
+    editor.SetAddressColors(colors.nucol, colors.adrcol, false);
+    editor.SetHexColors(colors.nucol, colors.hexcol, false);
+    editor.SetAsciiColors(colors.nucol, colors.asciicol, false);
+    editor.SetBackgroundColor(colors.nucol, false);
+    editor.SetHighlightColors(kFrameColor, colors.nucol, colors.hlcol, false);
+    editor.SetMarkColors(kFrameColor, colors.MarkBkgCol, colors.markcol, false);
+    editor.SetFont(hexEditFontFromSettings(font), true);
+}
+
+}  // namespace veldrix
