@@ -77,6 +77,8 @@ TEST_F(CliHostileInput, EveryCommandWithJsonPrintsExactlyOneDocument) {
         {"digest"},
         {"digest", path(image)},
         {"help"},
+        {"--help"},
+        {"-h"},
         {"version"},
         {"--module", "nope", "id"},
         {"--key", "Tpw=abc", "keys"},
@@ -101,7 +103,10 @@ TEST_F(CliHostileInput, EveryCommandWithJsonPrintsExactlyOneDocument) {
     EXPECT_EQ(usage.exitCode, kUsage);
     EXPECT_EQ(jsonOf(usage).object()["error"].toString(), "unknown command 'bogus'");
     EXPECT_TRUE(contains(usage.err, "unknown command"));
-    EXPECT_TRUE(jsonOf(cli({"help", "--json"})).object()["help"].toString().startsWith("Usage:"));
+    for (const char* help : {"help", "--help", "-h"}) {
+        SCOPED_TRACE(help);
+        EXPECT_TRUE(jsonOf(cli({"--json", help})).object()["help"].toString().startsWith("Usage:"));
+    }
 }
 
 TEST_F(CliHostileInput, JsonStillReportsEngineProblemsOnStandardError) {
