@@ -13,10 +13,6 @@ ExitCode loadImageFile(Application& app, const std::string& file, CommandOutput&
     std::error_code error;
     if (std::filesystem::is_regular_file(file, error)) {
         const std::uintmax_t length = std::filesystem::file_size(file, error);
-        if (!error && length == 0) {
-            // An empty file would put nothing but the fill value into the chip.
-            return output.fail(ExitCode::FileError, "'" + file + "' is empty");
-        }
         const std::uint32_t image = app.buffer().length();
         if (!error && length > image) {
             output.warn("'" + file + "' holds " + std::to_string(length) + " bytes, the chip " +
@@ -24,9 +20,17 @@ ExitCode loadImageFile(Application& app, const std::string& file, CommandOutput&
                         " are used");
         }
     }
-    switch (app.openBufferFile(file).status) {
+    const FileLoadResult loaded = app.openBufferFile(file);
+    switch (loaded.status) {
         case LoadStatus::LoadedWhole:
+            return ExitCode::Success;
         case LoadStatus::ShortFile:
+            // Whatever kind of file gave nothing (an empty file, /dev/null, a
+            // pipe whose producer failed), the chip would get nothing but
+            // the fill value.
+            if (loaded.bytesRead == 0) {
+                return output.fail(ExitCode::FileError, "'" + file + "' is empty");
+            }
             return ExitCode::Success;
         case LoadStatus::NotOpened:
         case LoadStatus::NotRead:

@@ -273,6 +273,17 @@ TEST_F(CliHostileInput, FilesThatCannotServeAsImages) {
     EXPECT_TRUE(contains(empty.err, "is empty")) << empty.err;
     EXPECT_EQ(cli({"compare", path(file("empty.bin"))}).exitCode, kFileError);
     EXPECT_EQ(cli({"write", path(file("")), "--yes"}).exitCode, kFileError);  // a directory
+    // Neither is an empty input that is no regular file: a device, or a
+    // pipe whose producer failed.
+    for (const char* command : {"write", "compare"}) {
+        SCOPED_TRACE(command);
+        const CliRun device = cli({command, "/dev/null", "--yes"});
+        EXPECT_EQ(device.exitCode, kFileError);
+        EXPECT_TRUE(contains(device.err, "'/dev/null' is empty")) << device.err;
+        const CliRun pipe = shell(QString("cli %1 <(exit 3) --yes").arg(command));
+        EXPECT_EQ(pipe.exitCode, kFileError);
+        EXPECT_TRUE(contains(pipe.err, "is empty")) << pipe.err;
+    }
     EXPECT_EQ(cli({"blank"}).exitCode, kSuccess);
 
     // A file longer than the chip: its start is used, and the user is told.
