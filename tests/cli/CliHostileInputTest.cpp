@@ -168,7 +168,8 @@ protected:
         std::filesystem::create_directories(family / "folder.so");
         writeFile("modules/tessaro/junk.so", "not a library at all");
         writeFile("modules/tessaro/junk.cfg", "chip=HOST\r\nsize=256\r\n");
-        for (const char* name : {"keyed", "crashid", "crashread", "abortread", "deepread"}) {
+        for (const char* name :
+             {"keyed", "crashid", "crashread", "abortread", "deepread", "wideareas"}) {
             const std::string library = std::string(name) + ".so";
             std::filesystem::copy_file(std::filesystem::path(VELDRIX_HOSTILE_MODULES) / library,
                                        family / library);
@@ -197,7 +198,8 @@ TEST_F(CliHostileModules, OnlyLibrariesWithTheEntryAreListed) {
     for (const QJsonValue& row : jsonOf(run).array()) {
         names << row.toObject()["name"].toString();
     }
-    EXPECT_EQ(names, (QStringList{"abortread", "crashid", "crashread", "deepread", "keyed"}));
+    EXPECT_EQ(names,
+              (QStringList{"abortread", "crashid", "crashread", "deepread", "keyed", "wideareas"}));
 }
 
 TEST_F(CliHostileModules, FaultingModulesAreReportedAndTheProgramEndsNormally) {
@@ -218,6 +220,32 @@ TEST_F(CliHostileModules, FaultingModulesAreReportedAndTheProgramEndsNormally) {
 
     // A good module of the same root still works afterwards.
     EXPECT_EQ(withModule("keyed", {"read", path(file("good.bin"))}).exitCode, kSuccess);
+}
+
+// A chip whose image cannot be set up is no chip to work with: nothing is
+// read, written or saved, and the cause is named.
+TEST_F(CliHostileModules, OperationsRefuseWhileThereIsNoImage) {
+    writeFile("modules/tessaro/keyed.cfg", "chip=HOST\r\nsize=0\r\n");
+    struct Case {
+        const char* module;
+        const char* cause;
+    };
+    for (const Case& chip :
+         {Case{"keyed", "size is 0"}, Case{"wideareas", "extofs 0xFFFFFF00 + extlen 0x200"}}) {
+        SCOPED_TRACE(chip.module);
+        const std::string back = file(std::string(chip.module) + ".bin");
+        const CliRun read = withModule(chip.module, {"read", path(back)});
+        EXPECT_EQ(read.exitCode, kNoHardware);
+        EXPECT_TRUE(contains(read.err, chip.cause)) << read.err;
+        EXPECT_FALSE(contains(read.out, "Read 0 bytes")) << read.out;
+        EXPECT_FALSE(std::filesystem::exists(back));
+
+        const CliRun written =
+            withModule(chip.module, {"write", path(writeFile("one.bin", "x")), "--yes"});
+        EXPECT_EQ(written.exitCode, kNoHardware);
+        EXPECT_TRUE(contains(written.err, chip.cause)) << written.err;
+        EXPECT_FALSE(contains(written.err, "the module cannot")) << written.err;
+    }
 }
 
 TEST_F(CliHostileModules, BinaryKeysTakeBinaryDigitsOnly) {
