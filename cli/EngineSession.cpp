@@ -7,6 +7,7 @@
 #include "ChipKeys.h"
 #include "DeviceCommand.h"
 #include "EngineListings.h"
+#include "SettingsSaveExit.h"
 #include "TerminalUserInterface.h"
 #include "WriteOptionOverride.h"
 #include "core/Application.h"
@@ -153,7 +154,7 @@ ExitCode runWithEngine(const CliOptions& options, SettingsStore store,
     } else {
         app.closeWithoutSaving();
     }
-    return code;
+    return exitAfterSavingSettings(code, app.takeSettingsWriteFailure(), output);
 }
 
 }  // namespace veldrix::cli

@@ -209,6 +209,14 @@ void Application::concludeFileCommand(const FileCommandResult& result, const std
     }
 }
 
+std::optional<SettingsWriteFailure> Application::takeSettingsWriteFailure() {
+    if (settingsWriteFailureTaken_ || !settings_.writeFailure()) {
+        return std::nullopt;
+    }
+    settingsWriteFailureTaken_ = true;
+    return settings_.writeFailure();
+}
+
 AdvancedOptions Application::advancedOptions() {
     return AdvancedOptions(block_, caller_, catalog_, modules_.algorithmKeys());
 }

@@ -113,6 +113,11 @@ public:
     // the path becomes the document name when the file was made.
     FileSaveResult saveBufferFile(const std::string& path);
 
+    // A write of the settings that did not reach the store, once: the first
+    // call after one failed returns it, every later call nothing, so that
+    // the window tells the user once per run.
+    [[nodiscard]] std::optional<SettingsWriteFailure> takeSettingsWriteFailure();
+
     // The Advanced Options dialog's model on the applied chip's keys.
     [[nodiscard]] AdvancedOptions advancedOptions();
 
@@ -210,6 +215,7 @@ private:
     std::string documentName_;
     bool started_ = false;
     bool closed_ = false;
+    bool settingsWriteFailureTaken_ = false;
 };
 
 }  // namespace veldrix

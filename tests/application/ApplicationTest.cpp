@@ -207,6 +207,22 @@ TEST_F(ApplicationTest, ClosingWithoutSavingKeepsTheStoredChoices) {
     EXPECT_EQ(stored("Hardware/tessaro/lastchip").toString(), "W27C512");
 }
 
+TEST_F(ApplicationTest, ASettingsWriteThatFailedIsHandedOverOnce) {
+    // A name the file system refuses, whoever runs the test.
+    const std::string unwritable = dir_.file(std::string(300, 'n') + ".ini");
+    Application app(
+        ui_, SettingsStore::openFile(QString::fromStdString(unwritable), VELDRIX_TEST_BASE_DIR),
+        VELDRIX_TEST_BASE_DIR);
+    ASSERT_TRUE(app.start());
+    EXPECT_FALSE(app.takeSettingsWriteFailure());
+    app.chipSelectionClosed();
+    const auto failure = app.takeSettingsWriteFailure();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->location, unwritable);
+    app.chipSelectionClosed();
+    EXPECT_FALSE(app.takeSettingsWriteFailure());
+}
+
 TEST_F(ApplicationTest, ModuleRootChoiceIsRememberedAndRelativeToTheBase) {
     auto app = makeApplication();
     StartChoices choices;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -135,10 +136,37 @@ TEST_F(CliHostileInput, SettingsFileThatCannotBeReadIsLeftAsItIs) {
     }
     EXPECT_EQ(cli({"--settings", path(file("")), "families"}).exitCode, kFileError);
     EXPECT_EQ(cli({"--settings", path(file("no/folder.ini")), "families"}).exitCode, kFileError);
-    // A settings file that does not exist yet is made.
-    const std::string fresh = file("fresh.ini");
-    EXPECT_EQ(cli({"--settings", path(fresh), "--family", "tessaro", "ports"}).exitCode, kSuccess);
-    EXPECT_TRUE(std::filesystem::is_regular_file(fresh));
+    // A settings file that does not exist yet is made, whatever the command.
+    for (const char* command : {"ports", "families"}) {
+        SCOPED_TRACE(command);
+        const std::string fresh = file(std::string(command) + ".ini");
+        EXPECT_EQ(cli({"--settings", path(fresh), "--family", "tessaro", command}).exitCode,
+                  kSuccess);
+        EXPECT_TRUE(std::filesystem::is_regular_file(fresh));
+    }
+}
+
+// A choice that is not stored would leave the next command working on the
+// old one: a run whose settings could not be saved does not end as a success.
+TEST_F(CliHostileInput, SettingsThatCannotBeSavedAreAFileError) {
+    // The file system refuses the name whoever runs the test.
+    const std::string tooLong = file(std::string(300, 's') + ".ini");
+    const CliRun run = cli({"--settings", path(tooLong), "--family", "tessaro", "--port", "SIM",
+                            "--module", "calypso", "--chip", "W27C512", "modules"});
+    EXPECT_EQ(run.exitCode, kFileError);
+    EXPECT_TRUE(contains(run.err, "Settings not saved: cannot write " + tooLong)) << run.err;
+    EXPECT_EQ(cli({"--settings", path(tooLong), "families"}).exitCode, kFileError);
+}
+
+TEST_F(CliHostileInput, AReadOnlySettingsFileIsAFileError) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "file permissions do not bind root";
+    }
+    ASSERT_EQ(select("calypso", "W27E257").exitCode, kSuccess);
+    std::filesystem::permissions(file("settings.ini"), std::filesystem::perms::owner_read);
+    const CliRun run = cli({"--chip", "W27C512", "modules"});
+    EXPECT_EQ(run.exitCode, kFileError);
+    EXPECT_TRUE(contains(run.err, "Settings not saved")) << run.err;
 }
 
 TEST_F(CliHostileInput, MalformedKeyValuesAreRefusedInsteadOfBecomingZero) {
