@@ -170,6 +170,7 @@ ExitCode runWithEngine(const CliOptions& options, SettingsStore store,
     if (!app.start(startChoicesOf(options))) {
         return output.fail(ExitCode::NoHardware, "the program's call block layout does not match");
     }
+    ui.setLanguage(app.settings().settings().main.language);
     EngineSession session(app, options, ui, output);
     const ExitCode choiceMade = session.checkChoices();
     if (choiceMade != ExitCode::Success) {
