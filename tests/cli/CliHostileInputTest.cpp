@@ -301,6 +301,11 @@ TEST_F(CliHostileInput, RefusedDriverOrModuleRootIsNotRemembered) {
     const CliRun noRoot = cli({"--module-root", path(file("no-such-dir")), "chips"});
     EXPECT_EQ(noRoot.exitCode, kNoHardware);
     EXPECT_TRUE(contains(noRoot.err, "no module directory")) << noRoot.err;
+    const CliRun fileRoot = cli({"--module-root", path(writeFile("root-file", "x")), "modules"});
+    EXPECT_EQ(fileRoot.exitCode, kNoHardware);
+    EXPECT_TRUE(contains(fileRoot.err, "Can't read module folder (Not a directory)"))
+        << fileRoot.err;
+    EXPECT_FALSE(contains(fileRoot.err, "Can't load module:")) << fileRoot.err;
 
     // The driver, module and chip chosen before are still the ones in use.
     const std::string back = file("back.bin");
