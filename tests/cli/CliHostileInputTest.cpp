@@ -375,6 +375,19 @@ TEST_F(CliVanishingChoices, ARemovedChipIsNamedAndTheModuleIsNotUsed) {
     expectChoicesKept();
 }
 
+TEST_F(CliVanishingChoices, AConfigurationFileThatGivesNoChipsSaysWhy) {
+    const std::filesystem::path config = std::filesystem::path(root_) / "tessaro/calypso.cfg";
+    std::filesystem::remove(config);
+    std::filesystem::create_directory(config);
+    const CliRun notAFile = cli({"chips"});
+    EXPECT_TRUE(contains(notAFile.err, "calypso.cfg is not a regular file")) << notAFile.err;
+
+    std::filesystem::remove(config);
+    const CliRun missing = cli({"chips"});
+    EXPECT_TRUE(contains(missing.err, "calypso.cfg was missing: made empty, no chips"))
+        << missing.err;
+}
+
 TEST_F(CliVanishingChoices, ARemovedPortIsNamed) {
     QSettings settings(path(file("settings.ini")), QSettings::IniFormat);
     settings.setValue("Hardware/tessaro/port", "LPT7");
