@@ -136,6 +136,9 @@ TEST_F(CliHostileInput, SettingsFileThatCannotBeReadIsLeftAsItIs) {
         EXPECT_EQ(readFile(settings), before);
     }
     EXPECT_EQ(cli({"--settings", path(file("")), "families"}).exitCode, kFileError);
+    const CliRun unnamed = cli({"--settings", "", "families"});
+    EXPECT_EQ(unnamed.exitCode, kUsage);
+    EXPECT_TRUE(contains(unnamed.err, "--settings needs a FILE name")) << unnamed.err;
     EXPECT_EQ(cli({"--settings", path(file("no/folder.ini")), "families"}).exitCode, kFileError);
     // A settings file that does not exist yet is made, whatever the command.
     for (const char* command : {"ports", "families"}) {
