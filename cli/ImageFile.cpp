@@ -7,6 +7,18 @@
 #include "core/Application.h"
 
 namespace veldrix::cli {
+namespace {
+
+// "cannot read 'FILE'", with the system's reason beside the program's code.
+std::string cannot(const char* action, const std::string& file, int systemError) {
+    std::string text = std::string("cannot ") + action + " '" + file + "'";
+    if (systemError != 0) {
+        text += ": " + std::generic_category().message(systemError);
+    }
+    return text;
+}
+
+}  // namespace
 
 ExitCode loadImageFile(Application& app, const std::string& file, CommandOutput& output) {
     // A pipe or a device has no length to check beforehand.
@@ -37,7 +49,7 @@ ExitCode loadImageFile(Application& app, const std::string& file, CommandOutput&
         case LoadStatus::NoImage:
             break;
     }
-    return output.fail(ExitCode::FileError, "cannot read '" + file + "'");
+    return output.fail(ExitCode::FileError, cannot("read", file, loaded.systemError));
 }
 
 ExitCode saveImageFile(Application& app, const std::string& file, CommandOutput& output) {
@@ -48,8 +60,9 @@ ExitCode saveImageFile(Application& app, const std::string& file, CommandOutput&
     if (std::filesystem::exists(target) && !std::filesystem::is_regular_file(target)) {
         return output.fail(ExitCode::FileError, "cannot write '" + file + "': not a regular file");
     }
-    if (app.saveBufferFile(file).status != SaveStatus::Saved) {
-        return output.fail(ExitCode::FileError, "cannot write '" + file + "'");
+    const FileSaveResult saved = app.saveBufferFile(file);
+    if (saved.status != SaveStatus::Saved) {
+        return output.fail(ExitCode::FileError, cannot("write", file, saved.systemError));
     }
     return ExitCode::Success;
 }

@@ -470,6 +470,16 @@ TEST_F(CliHostileInput, FilesThatCannotServeAsImages) {
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     EXPECT_EQ(cli({"read", path(file(""))}).exitCode, kFileError);
     EXPECT_EQ(cli({"read", path(file("missing/dir/x.bin"))}).exitCode, kFileError);
+
+    // The program's error code comes with the system's reason.
+    const std::string tooLong = file(std::string(300, 'b') + ".bin");
+    const CliRun longName = cli({"read", path(tooLong)});
+    EXPECT_EQ(longName.exitCode, kFileError);
+    EXPECT_TRUE(contains(longName.err, "WriteFile Error: 36\n")) << longName.err;
+    EXPECT_TRUE(contains(longName.err, "cannot write '" + tooLong + "': File name too long"))
+        << longName.err;
+    const CliRun missing = cli({"compare", path(file("missing.bin"))});
+    EXPECT_TRUE(contains(missing.err, "': No such file or directory")) << missing.err;
     EXPECT_EQ(cli({"read", ""}).exitCode, kUsage);
 }
 
