@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QString>
 #include <QStringList>
 
 #include <cstddef>
@@ -22,6 +23,14 @@ struct CliRun {
     std::string out;
     std::string err;
 };
+
+inline QString path(const std::string& name) {
+    return QString::fromStdString(name);
+}
+
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 inline std::string randomImage(std::size_t size, unsigned seed) {
     std::mt19937 generator(seed);
