@@ -115,15 +115,20 @@ Exit status:
        verification failed, erase, lock, unlock or configuration error), or
        the chip module or the driver failed during such an operation
     4  no usable driver (also one that failed its start), no module
-       directory, no module, no chip, or no such port
-    5  a FILE could not be read or written, is empty, or is not a regular file
-       for read; the --settings file cannot be used; or the simulated board
-       could not save the changed chip
+       directory, no module, no chip, or no such port; a chip whose image
+       cannot be set up; or, for a command that touches the chip, a port,
+       module or chip that was never chosen or is no longer there (listings
+       go on with what stands in for it, and say so)
+    5  a FILE could not be read or written, gives no byte, or is not a
+       regular file for read; the --settings file cannot be used, or the
+       settings could not be saved; or the simulated board could not save
+       the changed chip
     6  not confirmed: the write was refused or could not be asked
   130  cancelled: Ctrl-C (SIGINT) or SIGTERM during the operation stopped it
        and the board was powered down; a written or erased chip may be
-       partly changed, and no FILE was written. A second Ctrl-C while the
-       cancel is pending ends the program at once
+       partly changed, and no FILE was written. The urania module does not
+       stop mid-way: its read, write and compare run to their end first. A
+       second Ctrl-C while the cancel is pending ends the program at once
 
 Example on the simulated board:
   veldrix-cli --port SIM --module calypso --chip W27C512 write image.bin --yes

@@ -37,9 +37,11 @@ public:
             return fail(error_);
         }
         if (state_.helpAsked) {
-            // "veldrix-cli write --help" asks for help, whatever else is there.
+            // "veldrix-cli write --help" asks for help, whatever else is there;
+            // --json still makes it one JSON document.
             CliOptions help;
             help.command = CliCommand::Help;
+            help.json = state_.options.json;
             return {help, {}};
         }
         if (!state_.commandGiven) {

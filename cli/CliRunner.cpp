@@ -12,6 +12,7 @@
 #include "EngineSession.h"
 #include "ExitCode.h"
 #include "SettingsFileCheck.h"
+#include "SettingsSaveExit.h"
 #include "TerminalUserInterface.h"
 #include "core/SettingsStore.h"
 
@@ -84,12 +85,16 @@ private:
         return SettingsStore::openUserStore(env_.baseDirectory);
     }
 
+    // Remembers a family choice like every other command, and so makes a
+    // settings file that is missing.
     ExitCode listFamilies() {
         SettingsStore store = openStore();
         store.readGeneral({INT32_MAX, INT32_MAX});
-        output_.print(
-            familyListing(options_.family.value_or(store.settings().general.hardware & 3u)));
-        return ExitCode::Success;
+        unsigned& family = store.settings().general.hardware;
+        family = options_.family.value_or(family) & 3u;
+        output_.print(familyListing(family));
+        store.writeGeneral();
+        return exitAfterSavingSettings(ExitCode::Success, store.writeFailure(), output_);
     }
 
     const CliOptions& options_;

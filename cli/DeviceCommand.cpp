@@ -17,6 +17,7 @@
 #include "OperationSummary.h"
 #include "TerminalUserInterface.h"
 #include "buffer/BufferAreas.h"
+#include "buffer/ImageSetUpFailure.h"
 #include "core/Application.h"
 #include "core/SimulatorControl.h"
 #include "platform/FaultGuard.h"
@@ -62,10 +63,8 @@ public:
             return output_.fail(ExitCode::Usage, std::string("'") + commandWord(options_.command) +
                                                      "' is no chip operation");
         }
-        if (!app_.operations().enabled(*command)) {
-            return output_.fail(ExitCode::FailedChipUnchanged,
-                                std::string("the module cannot ") + commandWord(options_.command) +
-                                    " chip " + app_.modules().savedChip());
+        if (const std::optional<Verdict> refused = app_.operations().refusal(*command)) {
+            return refuse(*refused);
         }
         std::vector<std::uint8_t> fileImage;
         if (ExitCode code = prepare(fileImage); code != ExitCode::Success) {
@@ -82,6 +81,23 @@ public:
     }
 
 private:
+    // An operation that sent nothing. Checked before the file is read too:
+    // whether it can run does not depend on the file.
+    ExitCode refuse(Verdict verdict) {
+        const ExitCode code =
+            exitCodeFor({.command = *commandRow(options_.command).operation, .verdict = verdict});
+        switch (verdict) {
+            case Verdict::NoImage:
+                return output_.fail(code, noImageText(app_.buffer().setUpFailure()));
+            case Verdict::NotSupported:
+                return output_.fail(code, std::string("the module cannot ") +
+                                              commandWord(options_.command) + " chip " +
+                                              app_.modules().savedChip());
+            default:
+                return output_.fail(code, "the chip module could not be called");
+        }
+    }
+
     // The file to write or compare with, in the buffer and kept in fileImage;
     // the simulated fault asked for.
     ExitCode prepare(std::vector<std::uint8_t>& fileImage) {
@@ -110,7 +126,8 @@ private:
                 return output_.fail(code, std::string("the programmer driver failed (") +
                                               platform::faultName(outcome.driverFault) + ")");
             case Verdict::Refused:
-                return output_.fail(code, "the chip module could not be called");
+            case Verdict::NoImage:
+                return refuse(outcome.verdict);
             default:
                 break;
         }

@@ -3,11 +3,15 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "ChipKeys.h"
+#include "CommandTable.h"
 #include "DeviceCommand.h"
 #include "EngineListings.h"
+#include "SettingsSaveExit.h"
 #include "TerminalUserInterface.h"
+#include "UnrestoredChoices.h"
 #include "WriteOptionOverride.h"
 #include "core/Application.h"
 #include "core/HardwareFamilies.h"
@@ -45,19 +49,44 @@ public:
             return output_.fail(ExitCode::NoHardware,
                                 "no module directory " + app_.moduleRoot().string());
         }
-        if (options_.port && app_.portName() != *options_.port) {
+        const SelectionRestore& restore = app_.restoredSelection();
+        if (options_.port && !restore.port.exact()) {
             return output_.fail(ExitCode::NoHardware, "no port '" + *options_.port + "'");
         }
-        if (options_.module && app_.modules().savedModule() != *options_.module) {
+        if (options_.module && !restore.module.exact()) {
             return output_.fail(ExitCode::NoHardware, "no chip module '" + *options_.module +
                                                           "' in " + familyModuleDirectory());
         }
-        if (options_.chip && app_.modules().savedChip() != *options_.chip) {
-            return output_.fail(ExitCode::NoHardware, "no chip '" + *options_.chip +
-                                                          "' in module '" +
-                                                          app_.modules().savedModule() + "'");
+        // A chip is looked for in the module asked for only.
+        if (options_.chip && restore.module.exact() && !restore.chip.exact()) {
+            return output_.fail(
+                ExitCode::NoHardware,
+                "no chip '" + *options_.chip + "' in module '" + restore.module.taken + "'");
         }
         return ExitCode::Success;
+    }
+
+    // The remembered port, module or chip that something else stood in for
+    // is not what the user chose: a command that touches the chip refuses
+    // to work on the stand-in; a listing goes on and says what stood in.
+    ExitCode checkRememberedChoices() {
+        const std::vector<UnrestoredChoice> unrestored =
+            unrestoredChoices(app_.restoredSelection(), familyModuleDirectory());
+        if (!commandRow(options_.command).operation) {
+            for (const UnrestoredChoice& choice : unrestored) {
+                if (!choice.nothingRemembered) {
+                    output_.warn(choice.missing + "; " +
+                                 (choice.standIn.empty() ? "nothing" : "'" + choice.standIn + "'") +
+                                 " stands in for it");
+                }
+            }
+            return ExitCode::Success;
+        }
+        std::string why;
+        for (const UnrestoredChoice& choice : unrestored) {
+            why += (why.empty() ? "" : "; ") + choice.missing + " (give " + choice.options + ")";
+        }
+        return why.empty() ? ExitCode::Success : output_.fail(ExitCode::NoHardware, why);
     }
 
     ExitCode runCommand() {
@@ -141,19 +170,21 @@ ExitCode runWithEngine(const CliOptions& options, SettingsStore store,
     if (!app.start(startChoicesOf(options))) {
         return output.fail(ExitCode::NoHardware, "the program's call block layout does not match");
     }
+    ui.setLanguage(app.settings().settings().main.language);
     EngineSession session(app, options, ui, output);
     const ExitCode choiceMade = session.checkChoices();
-    ExitCode code = choiceMade;
-    if (choiceMade == ExitCode::Success) {
+    if (choiceMade != ExitCode::Success) {
+        app.closeWithoutSaving();
+        return choiceMade;
+    }
+    ExitCode code = session.checkRememberedChoices();
+    if (code == ExitCode::Success) {
         WriteOptionOverride writeOptions(app.settings().settings().general, options);
         code = session.runCommand();
     }
-    if (choiceMade == ExitCode::Success) {
-        app.close();
-    } else {
-        app.closeWithoutSaving();
-    }
-    return code;
+    // The choices made are remembered; a stand-in for one never is.
+    app.closeKeepingAskedSelection();
+    return exitAfterSavingSettings(code, app.takeSettingsWriteFailure(), output);
 }
 
 }  // namespace veldrix::cli

@@ -7,16 +7,24 @@
 #include "core/Application.h"
 
 namespace veldrix::cli {
+namespace {
+
+// "cannot read 'FILE'", with the system's reason beside the program's code.
+std::string cannot(const char* action, const std::string& file, int systemError) {
+    std::string text = std::string("cannot ") + action + " '" + file + "'";
+    if (systemError != 0) {
+        text += ": " + std::generic_category().message(systemError);
+    }
+    return text;
+}
+
+}  // namespace
 
 ExitCode loadImageFile(Application& app, const std::string& file, CommandOutput& output) {
     // A pipe or a device has no length to check beforehand.
     std::error_code error;
     if (std::filesystem::is_regular_file(file, error)) {
         const std::uintmax_t length = std::filesystem::file_size(file, error);
-        if (!error && length == 0) {
-            // An empty file would put nothing but the fill value into the chip.
-            return output.fail(ExitCode::FileError, "'" + file + "' is empty");
-        }
         const std::uint32_t image = app.buffer().length();
         if (!error && length > image) {
             output.warn("'" + file + "' holds " + std::to_string(length) + " bytes, the chip " +
@@ -24,16 +32,24 @@ ExitCode loadImageFile(Application& app, const std::string& file, CommandOutput&
                         " are used");
         }
     }
-    switch (app.openBufferFile(file).status) {
+    const FileLoadResult loaded = app.openBufferFile(file);
+    switch (loaded.status) {
         case LoadStatus::LoadedWhole:
+            return ExitCode::Success;
         case LoadStatus::ShortFile:
+            // Whatever kind of file gave nothing (an empty file, /dev/null, a
+            // pipe whose producer failed), the chip would get nothing but
+            // the fill value.
+            if (loaded.bytesRead == 0) {
+                return output.fail(ExitCode::FileError, "'" + file + "' is empty");
+            }
             return ExitCode::Success;
         case LoadStatus::NotOpened:
         case LoadStatus::NotRead:
         case LoadStatus::NoImage:
             break;
     }
-    return output.fail(ExitCode::FileError, "cannot read '" + file + "'");
+    return output.fail(ExitCode::FileError, cannot("read", file, loaded.systemError));
 }
 
 ExitCode saveImageFile(Application& app, const std::string& file, CommandOutput& output) {
@@ -44,8 +60,9 @@ ExitCode saveImageFile(Application& app, const std::string& file, CommandOutput&
     if (std::filesystem::exists(target) && !std::filesystem::is_regular_file(target)) {
         return output.fail(ExitCode::FileError, "cannot write '" + file + "': not a regular file");
     }
-    if (app.saveBufferFile(file).status != SaveStatus::Saved) {
-        return output.fail(ExitCode::FileError, "cannot write '" + file + "'");
+    const FileSaveResult saved = app.saveBufferFile(file);
+    if (saved.status != SaveStatus::Saved) {
+        return output.fail(ExitCode::FileError, cannot("write", file, saved.systemError));
     }
     return ExitCode::Success;
 }

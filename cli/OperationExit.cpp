@@ -20,6 +20,7 @@ ExitCode exitCodeFor(const OperationOutcome& outcome) noexcept {
         case Verdict::NotConfirmed:
             return ExitCode::NotConfirmed;
         case Verdict::Refused:
+        case Verdict::NoImage:
             return ExitCode::NoHardware;
     }
     return failed;

@@ -80,6 +80,14 @@ std::string storeKey(OptionState& state, std::string_view, const std::string& va
     return kFine;
 }
 
+std::string storeSettingsFile(OptionState& state, std::string_view, const std::string& value) {
+    if (value.empty()) {
+        return "--settings needs a FILE name";
+    }
+    state.options.settingsFile = value;
+    return kFine;
+}
+
 std::string askHelp(OptionState& state, std::string_view, const std::string&) {
     state.helpAsked = true;
     return kFine;
@@ -136,7 +144,7 @@ constexpr std::array kRows = {
               "keep the settings in this INI file instead of the user's\n"
               "store (~/.config/Quenby Labs/VELDRIX.conf); made when\n"
               "missing, refused when it cannot be read as INI",
-              storeText<&CliOptions::settingsFile>},
+              storeSettingsFile},
     OptionRow{{"-h", "--help"}, "", OptionGroup::ThisRun, "show this text", askHelp},
     OptionRow{{"--version"}, "", OptionGroup::ThisRun, "show the version", askVersion},
     OptionRow{{"--sim-fault"}, "stuck:ADDRESS:BIT:LEVEL", OptionGroup::Testing,

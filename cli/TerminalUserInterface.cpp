@@ -1,11 +1,11 @@
 #include "TerminalUserInterface.h"
 
 #include <QString>
-#include <array>
 #include <istream>
 #include <ostream>
 
 #include "ProgressLine.h"
+#include "core/MessageBoxModel.h"
 #include "dlldata.h"
 #include "platform/HighResClock.h"
 #include "platform/InterruptRequest.h"
@@ -13,27 +13,22 @@
 namespace veldrix::cli {
 namespace {
 
-struct Button {
-    std::uint32_t id;
-    const char* caption;
-};
-
-// Buttons of the styles' low four bits, left to right; the first answers
-// "yes", the last is what an unanswerable question gets.
-std::vector<Button> buttonsOf(std::uint32_t style) {
+// Buttons of the styles' low four bits: the first answers "yes", the last is
+// what an unanswerable question gets. Their captions are the message box's.
+std::vector<std::uint32_t> buttonsOf(std::uint32_t style) {
     switch (style & 0x0F) {
         case DD_MB_OK:
-            return {{DD_IDOK, "OK"}};
+            return {DD_IDOK};
         case DD_MB_OKCANCEL:
-            return {{DD_IDOK, "OK"}, {DD_IDCANCEL, "Cancel"}};
+            return {DD_IDOK, DD_IDCANCEL};
         case DD_MB_ABORTRETRYIGNORE:
-            return {{DD_IDRETRY, "Retry"}, {DD_IDIGNORE, "Ignore"}, {DD_IDABORT, "Abort"}};
+            return {DD_IDRETRY, DD_IDIGNORE, DD_IDABORT};
         case DD_MB_YESNOCANCEL:
-            return {{DD_IDYES, "Yes"}, {DD_IDNO, "No"}, {DD_IDCANCEL, "Cancel"}};
+            return {DD_IDYES, DD_IDNO, DD_IDCANCEL};
         case DD_MB_YESNO:
-            return {{DD_IDYES, "Yes"}, {DD_IDNO, "No"}};
+            return {DD_IDYES, DD_IDNO};
         case DD_MB_RETRYCANCEL:
-            return {{DD_IDRETRY, "Retry"}, {DD_IDCANCEL, "Cancel"}};
+            return {DD_IDRETRY, DD_IDCANCEL};
         default:
             return {};
     }
@@ -80,8 +75,12 @@ void TerminalUserInterface::printMessage(const std::string& text) {
     (operationRunning_ ? out_ : err_) << text << '\n' << std::flush;
 }
 
+std::string TerminalUserInterface::caption(std::uint32_t button) const {
+    return std::string(messageBoxButtonCaption(button, language_));
+}
+
 std::uint32_t TerminalUserInterface::ask(std::uint32_t style, const std::string& text) {
-    const std::vector<Button> buttons = buttonsOf(style);
+    const std::vector<std::uint32_t> buttons = buttonsOf(style);
     std::unique_lock lock(mutex_);
     boxes_.push_back(text);
     clearProgressLine();
@@ -90,41 +89,61 @@ std::uint32_t TerminalUserInterface::ask(std::uint32_t style, const std::string&
         return DD_IDCANCEL;  // a box without buttons can only be closed
     }
     std::string choices;
-    for (const Button& button : buttons) {
-        if (!choices.empty()) {
-            choices += '/';
-        }
-        choices += button.caption;
+    for (const std::uint32_t button : buttons) {
+        choices += (choices.empty() ? "" : "/") + caption(button);
     }
     if (settings_.assumeYes) {
-        err_ << terminalText(text) << " [" << choices << "] " << buttons.front().caption << '\n'
+        err_ << terminalText(text) << " [" << choices << "] " << caption(buttons.front()) << '\n'
              << std::flush;
-        return buttons.front().id;
+        return buttons.front();
     }
     if (!settings_.canPrompt) {
         questionRefused_ = true;
         err_ << terminalText(text) << '\n'
              << "veldrix-cli: not asking, standard input is not a terminal (give --yes to answer "
-             << buttons.front().caption << ")\n"
+             << caption(buttons.front()) << ")\n"
              << std::flush;
-        return buttons.back().id;
+        return buttons.back();
     }
     while (true) {
         err_ << terminalText(text) << " [" << choices << "] " << std::flush;
         std::string answer;
         if (!std::getline(in_, answer)) {
             err_ << '\n';
-            return buttons.back().id;
+            return buttons.back();
         }
-        const QString typed = QString::fromStdString(answer).trimmed();
-        for (const Button& button : buttons) {
-            const QString caption = QString::fromLatin1(button.caption);
-            if (!typed.isEmpty() && (caption.compare(typed, Qt::CaseInsensitive) == 0 ||
-                                     caption.startsWith(typed, Qt::CaseInsensitive))) {
-                return button.id;
-            }
+        if (const auto button = buttonAnswered(buttons, answer)) {
+            return *button;
         }
     }
+}
+
+std::optional<std::uint32_t> TerminalUserInterface::buttonAnswered(
+    const std::vector<std::uint32_t>& buttons, const std::string& answer) const {
+    const QString typed = QString::fromStdString(answer).trimmed();
+    if (typed.isEmpty()) {
+        return std::nullopt;
+    }
+    // A whole caption, or the start of exactly one: an answer that could be
+    // either of two buttons is asked again.
+    std::optional<std::uint32_t> started;
+    int starts = 0;
+    for (const std::uint32_t button : buttons) {
+        const QString shown = QString::fromStdString(caption(button));
+        if (shown.compare(typed, Qt::CaseInsensitive) == 0) {
+            return button;
+        }
+        if (shown.startsWith(typed, Qt::CaseInsensitive)) {
+            started = button;
+            ++starts;
+        }
+    }
+    return starts == 1 ? started : std::nullopt;
+}
+
+void TerminalUserInterface::setLanguage(Language language) {
+    std::lock_guard lock(mutex_);
+    language_ = language;
 }
 
 void TerminalUserInterface::setOperationRunning(bool running) {

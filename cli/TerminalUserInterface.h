@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <iosfwd>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/ProgramSettings.h"
 #include "core/UserInterface.h"
 
 namespace veldrix::platform {
@@ -55,6 +57,9 @@ public:
     // The signals that cancel the running operation; null: none. Not owned.
     void setInterruptRequest(platform::InterruptRequest* interrupts);
 
+    // The language of the questions' buttons, as the settings give it.
+    void setLanguage(Language language);
+
     // Box texts shown since the start, in order.
     [[nodiscard]] std::vector<std::string> boxTexts() const;
     // Status messages shown since the start, in order.
@@ -64,6 +69,10 @@ public:
 
 private:
     std::uint32_t ask(std::uint32_t style, const std::string& text);
+    [[nodiscard]] std::string caption(std::uint32_t button) const;
+    // The button a typed answer names; nothing when it names none or several.
+    [[nodiscard]] std::optional<std::uint32_t> buttonAnswered(
+        const std::vector<std::uint32_t>& buttons, const std::string& answer) const;
     // Prints a message where it belongs now; with mutex_ held.
     void printMessage(const std::string& text);
     void clearProgressLine();  // with mutex_ held
@@ -77,6 +86,7 @@ private:
     std::vector<std::string> boxes_;
     std::vector<std::string> statuses_;
     bool questionRefused_ = false;
+    Language language_ = Language::English;
     bool operationRunning_ = false;
     std::string paneMessage_;
     std::int32_t progressTotal_ = 0;

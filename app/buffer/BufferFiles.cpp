@@ -38,12 +38,15 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 }
 
 // Opened only for reading, so a missing file is reported, never created. A
-// directory opens on this platform but is no buffer file.
+// directory opens on this platform but is no buffer file. errno says why
+// nothing was opened.
 [[nodiscard]] FileHandle openForReading(const std::string& path) {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) {
+        errno = EISDIR;
         return nullptr;
     }
+    errno = 0;
     return FileHandle(std::fopen(path.c_str(), "rb"));
 }
 
@@ -57,6 +60,7 @@ FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
     FileHandle file = openForReading(path);
     if (!file) {
         result.status = LoadStatus::NotOpened;
+        result.systemError = systemErrorCode();
         result.messages.push_back(cantOpen(path));
         return result;
     }
@@ -67,8 +71,9 @@ FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
     const std::size_t count = std::fread(image, 1, length, file.get());
     const bool readError = std::ferror(file.get()) != 0;
     if (readError) {
+        result.systemError = systemErrorCode();
         result.messages.push_back(
-            {MessageChannel::Status, withNumber("ReadFile Error: %i", systemErrorCode())});
+            {MessageChannel::Status, withNumber("ReadFile Error: %i", result.systemError)});
     }
     file.reset();
     // Everything past what was read holds the fill value, whatever a failed
@@ -103,7 +108,9 @@ FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path)
         return result;
     }
     QSaveFile file(QString::fromStdString(path));
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        result.systemError = systemErrorCode();
         result.messages.push_back(cantOpen(path));
         return result;
     }
@@ -125,6 +132,7 @@ FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path)
         errorCode = saved ? 0 : systemErrorCode();
     }
     result.status = saved ? SaveStatus::Saved : SaveStatus::NotWritten;
+    result.systemError = errorCode;
     if (!saved) {
         // The old file, if any, is untouched: nothing of this save reached it.
         result.messages.push_back(

@@ -29,6 +29,9 @@ struct FileCommandResult {
     // True when the path becomes the current file name (and the title is
     // refreshed), also after a read or write error once the file was opened.
     bool fileNameTaken = false;
+    // The system's error number of the failure (errno); 0 when none failed
+    // or the system gave none.
+    int systemError = 0;
 };
 
 // What a load did, for front ends that act on it; the messages say it to the user.

@@ -22,6 +22,10 @@ void reportRefusedImage(const dlldata& block) {
     }
 }
 
+ImageSetUpFailure failureOf(ImageSetUpCause cause, const dlldata& block, std::uint64_t wanted) {
+    return {cause, block.size, block.extofs, block.extlen, block.eepofs, block.eeplen, wanted};
+}
+
 }  // namespace
 
 DataBuffer::DataBuffer(dlldata& block) : block_(block) {}
@@ -48,6 +52,7 @@ void DataBuffer::SetBuffers() {
     release();
 
     if (wanted > kMaxLength) {
+        setUpFailure_ = failureOf(ImageSetUpCause::TooLarge, block_, wanted);
         reportRefusedImage(block_);
         return;
     }
@@ -55,11 +60,14 @@ void DataBuffer::SetBuffers() {
         const auto length = static_cast<std::uint32_t>(wanted);
         buf_.reset(new (std::nothrow) std::uint8_t[length]);
         if (!buf_) {
+            setUpFailure_ = failureOf(ImageSetUpCause::NoMemory, block_, wanted);
             reportRefusedImage(block_);
             return;
         }
         buflen_ = length;
         std::memset(buf_.get(), fillValue(), buflen_);
+    } else {
+        setUpFailure_ = failureOf(ImageSetUpCause::NoLength, block_, wanted);
     }
     // Also without a chip, so that the editors are laid out empty and page is 0.
     AttachEditors();
@@ -172,6 +180,7 @@ void DataBuffer::release() noexcept {
     extptr_ = nullptr;
     buf_.reset();
     buflen_ = 0;
+    setUpFailure_.reset();
 }
 
 }  // namespace veldrix

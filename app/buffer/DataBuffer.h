@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "buffer/EditorView.h"
+#include "buffer/ImageSetUpFailure.h"
 #include "dlldata.h"
 
 namespace veldrix {
@@ -58,7 +60,8 @@ public:
 
     // Frees the last getpage copy.
     void releasePage() noexcept;
-    // Detaches the editors and frees the image (buflen becomes 0).
+    // Detaches the editors and frees the image (buflen becomes 0); no set-up
+    // failure is left either.
     void release() noexcept;
 
     [[nodiscard]] std::uint8_t* data() noexcept { return buf_.get(); }
@@ -67,6 +70,11 @@ public:
     // False before the first SetBuffers, without a chip and after a refused
     // image; the file commands and the tools then do nothing.
     [[nodiscard]] bool hasImage() const noexcept { return buf_ != nullptr; }
+    // Why the last SetBuffers made no image; nothing while there is one, and
+    // before any SetBuffers or after release().
+    [[nodiscard]] const std::optional<ImageSetUpFailure>& setUpFailure() const noexcept {
+        return setUpFailure_;
+    }
     [[nodiscard]] std::uint8_t fillValue() const noexcept;
     [[nodiscard]] dlldata& callBlock() noexcept { return block_; }
     [[nodiscard]] const dlldata& callBlock() const noexcept { return block_; }
@@ -77,6 +85,7 @@ private:
     std::uint32_t buflen_ = 0;
     std::unique_ptr<std::uint8_t[]> pagebuf_;
     std::uint8_t* extptr_ = nullptr;
+    std::optional<ImageSetUpFailure> setUpFailure_;
     EditorView* mainEditor_ = nullptr;
     EditorView* secondEditor_ = nullptr;
     std::function<void()> layoutListener_;

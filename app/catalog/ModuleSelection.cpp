@@ -5,6 +5,7 @@
 #include "catalog/CallBlockStatus.h"
 #include "catalog/ChipTexts.h"
 #include "catalog/LoadModuleConfig.h"
+#include "catalog/NoModuleText.h"
 
 namespace veldrix {
 
@@ -119,7 +120,10 @@ void ModuleSelection::loadModule() {
             ModuleTable::modulePath(moduleRoot_, familyDir(), currentModule_).string());
     }
     dd_entry_fn entry = nullptr;
-    if (!library_.loaded()) {
+    if (currentModule_.empty()) {
+        // The scan listed nothing: a name to show there is none.
+        postStatus(block_, noModuleText(moduleRoot_ / std::filesystem::path(familyDir())));
+    } else if (!library_.loaded()) {
         postStatus(block_, translated(kCantLoadModule) + " " + currentModule_);
     } else {
         entry = library_.function<dd_entry_fn>(familyEntry());

@@ -140,6 +140,9 @@ void Application::selectFamily(unsigned index, const StartChoices& choices) {
     modules_.setModuleRoot(moduleRoot());
     modules_.setSaved(section.lastmodule, section.lastchip);
     modules_.runWithoutWindow();
+    restored_ = SelectionRestore{{section.port, portName_},
+                                 {section.lastmodule, modules_.savedModule()},
+                                 {section.lastchip, modules_.savedChip()}};
     rememberSelection();
 
     ui_.refreshTitle();
@@ -205,6 +208,14 @@ void Application::concludeFileCommand(const FileCommandResult& result, const std
     }
 }
 
+std::optional<SettingsWriteFailure> Application::takeSettingsWriteFailure() {
+    if (settingsWriteFailureTaken_ || !settings_.writeFailure()) {
+        return std::nullopt;
+    }
+    settingsWriteFailureTaken_ = true;
+    return settings_.writeFailure();
+}
+
 AdvancedOptions Application::advancedOptions() {
     return AdvancedOptions(block_, caller_, catalog_, modules_.algorithmKeys());
 }
@@ -224,17 +235,27 @@ void Application::rememberSelection() {
     settings_.family().lastchip = modules_.savedChip();
 }
 
-void Application::writeAllSettings() {
-    rememberSelection();
+void Application::writeAllSettings(const std::string& port, const std::string& module,
+                                   const std::string& chip) {
+    settings_.family().lastmodule = module;
+    settings_.family().lastchip = chip;
     settings_.writeGeneral();
-    settings_.writeFamily(portName_);
+    settings_.writeFamily(port);
 }
 
 void Application::close() {
     if (!started_ || closed_) {
         return;
     }
-    writeAllSettings();
+    writeAllSettings(portName_, modules_.savedModule(), modules_.savedChip());
+    shutDown();
+}
+
+void Application::closeKeepingAskedSelection() {
+    if (!started_ || closed_) {
+        return;
+    }
+    writeAllSettings(restored_.port.asked, restored_.module.asked, restored_.chip.asked);
     shutDown();
 }
 

@@ -21,6 +21,7 @@
 #include "core/DriverBinding.h"
 #include "core/ModuleCaller.h"
 #include "core/ProgressService.h"
+#include "core/SelectionRestore.h"
 #include "core/SettingsStore.h"
 #include "core/SimulatedSocket.h"
 #include "core/StatusService.h"
@@ -113,6 +114,11 @@ public:
     // the path becomes the document name when the file was made.
     FileSaveResult saveBufferFile(const std::string& path);
 
+    // A write of the settings that did not reach the store, once: the first
+    // call after one failed returns it, every later call nothing, so that
+    // the window tells the user once per run.
+    [[nodiscard]] std::optional<SettingsWriteFailure> takeSettingsWriteFailure();
+
     // The Advanced Options dialog's model on the applied chip's keys.
     [[nodiscard]] AdvancedOptions advancedOptions();
 
@@ -132,6 +138,11 @@ public:
     // Ends like close() but writes no settings, as a start that goes no
     // further does: a choice that could not be made is not remembered.
     void closeWithoutSaving();
+    // Ends like close(), but the family section keeps naming the port,
+    // module and chip asked for at the last family selection, also where
+    // others stood in for them: a front end that would not work on a
+    // stand-in must not make it the remembered choice either.
+    void closeKeepingAskedSelection();
     void fullCleanup();
 
     [[nodiscard]] bool started() const noexcept { return started_; }
@@ -157,6 +168,10 @@ public:
     [[nodiscard]] const PortList& ports() const noexcept { return ports_; }
     [[nodiscard]] const StatusService& statusService() const noexcept { return status_; }
 
+    // The port, module and chip the last family selection was asked to
+    // restore, and those it took.
+    [[nodiscard]] const SelectionRestore& restoredSelection() const noexcept { return restored_; }
+
     [[nodiscard]] unsigned familyIndex() const noexcept { return block_.hwindex; }
     [[nodiscard]] const std::string& portName() const noexcept { return portName_; }
     [[nodiscard]] const std::string& documentName() const noexcept { return documentName_; }
@@ -178,7 +193,9 @@ private:
     // Copies the accepted module and chip into the family record, so that
     // writing the section keeps them.
     void rememberSelection();
-    void writeAllSettings();
+    // Every section, the family's naming this port, module and chip.
+    void writeAllSettings(const std::string& port, const std::string& module,
+                          const std::string& chip);
     // Shows a file command's messages and takes the path as the document name
     // when the command says so.
     void concludeFileCommand(const FileCommandResult& result, const std::string& path);
@@ -206,9 +223,11 @@ private:
     SimulatedSocket socket_;
 
     std::string portName_;
+    SelectionRestore restored_;
     std::string documentName_;
     bool started_ = false;
     bool closed_ = false;
+    bool settingsWriteFailureTaken_ = false;
 };
 
 }  // namespace veldrix

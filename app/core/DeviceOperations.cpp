@@ -1,6 +1,7 @@
 #include "core/DeviceOperations.h"
 
 #include "buffer/DataBuffer.h"
+#include "buffer/ImageSetUpFailure.h"
 #include "catalog/CallBlockStatus.h"
 #include "core/TextFormat.h"
 
@@ -40,13 +41,28 @@ bool DeviceOperations::enabled(Command command) const noexcept {
     return block_.funcs[commandInfo(command).funcode] != 0;
 }
 
-const OperationOutcome& DeviceOperations::run(Command command) {
-    outcome_ = OperationOutcome{.command = command};
+std::optional<Verdict> DeviceOperations::refusal(Command command) const noexcept {
     if (caller_.busy()) {
-        return outcome_;
+        return Verdict::Refused;
+    }
+    // Before the capability: a module may offer nothing for a chip it
+    // cannot hold, and the missing image is the cause to name.
+    if (!buffer_.hasImage()) {
+        return Verdict::NoImage;
     }
     if (!enabled(command)) {
-        outcome_.verdict = Verdict::NotSupported;
+        return Verdict::NotSupported;
+    }
+    return std::nullopt;
+}
+
+const OperationOutcome& DeviceOperations::run(Command command) {
+    outcome_ = OperationOutcome{.command = command};
+    if (const std::optional<Verdict> refused = refusal(command)) {
+        outcome_.verdict = *refused;
+        if (*refused == Verdict::NoImage) {
+            status(noImageText(buffer_.setUpFailure()));
+        }
         return outcome_;
     }
     switch (command) {

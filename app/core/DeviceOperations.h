@@ -34,11 +34,18 @@ public:
     // From the module's capability flag of the command's function code.
     [[nodiscard]] bool enabled(Command command) const noexcept;
 
-    // Runs the command's handler and returns its outcome. A disabled command
-    // does nothing, as its menu item and button would not react (not
-    // supported); nothing runs while another module call does (refused).
-    // After a fault inside the module the handler draws no conclusions from
-    // the call block: no result message, and the pane back at "Ready".
+    // Why the command would not run now, before anything is sent: another
+    // module call runs (refused), the chip has no image in the buffer (no
+    // image), or the command is disabled (not supported). Nothing when it
+    // would run.
+    [[nodiscard]] std::optional<Verdict> refusal(Command command) const noexcept;
+
+    // Runs the command's handler and returns its outcome. A refused command
+    // sends nothing: a disabled one does nothing, as its menu item and
+    // button would not react; without an image the status line names the
+    // cause. After a fault inside the module the handler draws no
+    // conclusions from the call block: no result message, and the pane back
+    // at "Ready".
     const OperationOutcome& run(Command command);
 
     [[nodiscard]] const OperationOutcome& lastOutcome() const noexcept { return outcome_; }

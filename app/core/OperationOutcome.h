@@ -20,6 +20,7 @@ enum class Verdict {
     DriverFault,   // the driver faulted while the module ran: the result is not to be trusted
     NotConfirmed,  // the write was not confirmed; nothing was sent
     Refused,       // nothing was sent: no module entry, or another call is running
+    NoImage,       // nothing was sent: the chip has no image in the buffer
 };
 
 struct OperationOutcome {

@@ -66,6 +66,10 @@ std::string defaultDriverPath(std::string_view dir) {
     return "Hardware/" + std::string(dir) + ".so";
 }
 
+std::string settingsWriteFailureText(const SettingsWriteFailure& failure) {
+    return "Settings not saved: cannot write " + failure.location;
+}
+
 SettingsStore SettingsStore::openUserStore(std::filesystem::path baseDirectory) {
     return SettingsStore(
         std::make_unique<QSettings>(QStringLiteral("Quenby Labs"), QStringLiteral("VELDRIX")),
@@ -148,7 +152,7 @@ void SettingsStore::writeGeneral() {
     writeRecord(sections, kColorsSection, settings_.colors);
     writeRecord(sections, kFontSection, settings_.font);
     writeRecord(sections, kPositionSection, settings_.position);
-    backing_->sync();
+    commitWrites();
 }
 
 void SettingsStore::readFamily(const HardwareFamily& family) {
@@ -173,7 +177,7 @@ void SettingsStore::writeFamily(std::string_view selectedPort) {
     written.port = selectedPort;
     SettingsSections sections(*backing_);
     writeRecord(sections, familySection(familyDir_), written);
-    backing_->sync();
+    commitWrites();
 }
 
 void SettingsStore::saveProgressPosition(std::int32_t x, std::int32_t y) {
@@ -182,7 +186,17 @@ void SettingsStore::saveProgressPosition(std::int32_t x, std::int32_t y) {
     SettingsSections sections(*backing_);
     sections.writeSection(kPositionSection, {{QStringLiteral("PX"), QVariant(x)},
                                              {QStringLiteral("PY"), QVariant(y)}});
+    commitWrites();
+}
+
+void SettingsStore::commitWrites() {
     backing_->sync();
+    // The status keeps the first problem met: a file that could not be
+    // parsed stays a format error even once it has been rewritten, so only
+    // an access error tells a write that failed.
+    if (backing_->status() == QSettings::AccessError && !writeFailure_) {
+        writeFailure_ = SettingsWriteFailure{backing_->fileName().toStdString()};
+    }
 }
 
 }  // namespace veldrix

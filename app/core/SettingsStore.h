@@ -19,6 +19,7 @@
 #include <QString>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,14 @@ inline constexpr char kDefaultModuleRoot[] = "Modules for 0.04";
 
 // The family's default driver file, "Hardware/<dir>.so" (relative).
 [[nodiscard]] std::string defaultDriverPath(std::string_view dir);
+
+// A write of the settings that did not reach the store's file.
+struct SettingsWriteFailure {
+    std::string location;  // the file the settings are kept in
+};
+
+// "Settings not saved: cannot write <location>", as both front ends show it.
+[[nodiscard]] std::string settingsWriteFailureText(const SettingsWriteFailure& failure);
 
 struct ScreenSize {
     int width = 0;   // pixels
@@ -97,8 +106,19 @@ public:
     // Whether a family section has been read, so that mode 5 writes it.
     [[nodiscard]] bool familySectionRead() const noexcept { return familySectionRead_; }
 
+    // The first write (mode 4 or 5, or the progress window's place) that did
+    // not reach the file: read-only file or folder, a name the file system
+    // refuses. Kept once set; the values written are lost when the store
+    // goes.
+    [[nodiscard]] const std::optional<SettingsWriteFailure>& writeFailure() const noexcept {
+        return writeFailure_;
+    }
+
 private:
     SettingsStore(std::unique_ptr<QSettings> backing, std::filesystem::path baseDirectory);
+
+    // Hands what was written to the file and notes a failure.
+    void commitWrites();
 
     [[nodiscard]] std::filesystem::path resolve(const std::string& path) const;
 
@@ -108,6 +128,7 @@ private:
     FamilySettings family_;
     bool familySectionRead_ = false;
     std::string familyDir_;  // directory name of the family read last; empty: none
+    std::optional<SettingsWriteFailure> writeFailure_;
 };
 
 }  // namespace veldrix

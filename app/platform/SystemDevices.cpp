@@ -59,6 +59,48 @@ std::optional<unsigned> numberAfter(std::string_view name, std::string_view pref
     return number;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Natural order: runs of digits compare by their value, so that ttyS2 comes
+// before ttyS10; names equal in that order fall back to plain order.
+bool naturalLess(std::string_view a, std::string_view b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            const std::size_t aStart = i;
+            const std::size_t bStart = j;
+            while (i < a.size() && isDigit(a[i])) {
+                ++i;
+            }
+            while (j < b.size() && isDigit(b[j])) {
+                ++j;
+            }
+            std::string_view aRun = a.substr(aStart, i - aStart);
+            std::string_view bRun = b.substr(bStart, j - bStart);
+            aRun.remove_prefix(std::min(aRun.find_first_not_of('0'), aRun.size()));
+            bRun.remove_prefix(std::min(bRun.find_first_not_of('0'), bRun.size()));
+            if (aRun.size() != bRun.size()) {
+                return aRun.size() < bRun.size();
+            }
+            if (aRun != bRun) {
+                return aRun < bRun;
+            }
+        } else if (a[i] != b[j]) {
+            return a[i] < b[j];
+        } else {
+            ++i;
+            ++j;
+        }
+    }
+    if ((a.size() - i) != (b.size() - j)) {
+        return (a.size() - i) < (b.size() - j);
+    }
+    return a < b;
+}
+
 std::vector<std::string> sortedEntryNames(const fs::path& directory) {
     std::vector<std::string> names;
     std::error_code error;
@@ -66,7 +108,7 @@ std::vector<std::string> sortedEntryNames(const fs::path& directory) {
          entry.increment(error)) {
         names.push_back(entry->path().filename().string());
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(), naturalLess);
     return names;
 }
 

@@ -27,7 +27,8 @@ struct SystemDevice {
 // Scans root's /dev, /proc/sys/dev/parport, /sys/class/tty and
 // /sys/bus/usb/devices (root "/" is the running system; tests pass a fake
 // tree). Parallel ports come first by port number, then serial devices, then
-// USB devices, each by name. Unreadable parts are skipped.
+// USB devices, each in the natural order of their names (ttyS2 before
+// ttyS10). Unreadable parts are skipped.
 [[nodiscard]] std::vector<SystemDevice> scanSystemDevices(const std::filesystem::path& root = "/");
 
 }  // namespace platform

@@ -10,6 +10,10 @@ namespace {
 // USB labels keep this many characters of the serial number.
 constexpr std::size_t kUsbSerialShown = 5;
 
+// Parallel and serial labels are four characters, "LPT1" to "LPT9" and
+// "COM1" to "COM9": ports found beyond the ninth of a kind are not listed.
+constexpr unsigned kMaxPortNumber = 9;
+
 }  // namespace
 
 PortList::PortList() {
@@ -38,11 +42,15 @@ void PortList::enumerate(std::uint16_t portmask, const std::vector<SystemDevice>
     for (const auto& device : devices) {
         switch (device.kind) {
             case kPortParallel:
-                append(kPortParallel, "LPT" + std::to_string(++parallelCount), device.name,
-                       device.address);
+                if (parallelCount < kMaxPortNumber) {
+                    append(kPortParallel, "LPT" + std::to_string(++parallelCount), device.name,
+                           device.address);
+                }
                 break;
             case kPortSerial:
-                append(kPortSerial, "COM" + std::to_string(++serialCount), device.name, 0);
+                if (serialCount < kMaxPortNumber) {
+                    append(kPortSerial, "COM" + std::to_string(++serialCount), device.name, 0);
+                }
                 break;
             case kPortUsb:
                 if ((portmask & kPortUsb) != 0) {

@@ -34,8 +34,9 @@ public:
     // left holding a port of a driver that may be gone.
     void clear();
 
-    // Rebuilds the list from the system's devices: parallel ports "LPT1",
-    // "LPT2"... and serial ports "COM1"... whatever the mask says, USB
+    // Rebuilds the list from the system's devices, numbered in the order
+    // given: parallel ports "LPT1" to "LPT9" and serial ports "COM1" to
+    // "COM9" whatever the mask says (further ones are not listed), USB
     // devices "USB%i SN:%s" only with the mask's USB bit, then the simulated
     // board "SIM".
     void enumerate(std::uint16_t portmask, const std::vector<SystemDevice>& devices);

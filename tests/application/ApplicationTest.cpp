@@ -167,6 +167,61 @@ TEST_F(ApplicationTest, ClosingWithoutSavingKeepsTheStoredChoices) {
     EXPECT_EQ(stored("Hardware/tessaro/lastchip").toString(), "W27C512");
 }
 
+// The window restores silently and shows what it took; the restore also
+// says, as a value, what it was asked for, so that a front end can refuse
+// to work on a stand-in and keep the stand-in out of the settings.
+TEST_F(ApplicationTest, TheRestoreTellsWhatWasAskedAndWhatStoodIn) {
+    startOnSimulator()->close();
+    auto exact = makeApplication();
+    ASSERT_TRUE(exact->start());
+    EXPECT_TRUE(exact->restoredSelection().exact());
+    EXPECT_EQ(exact->restoredSelection().chip.taken, "W27C512");
+    exact->close();
+
+    store("Hardware/tessaro/port", "LPT7");
+    store("Hardware/tessaro/lastmodule", "gone");
+    auto app = makeApplication();
+    ASSERT_TRUE(app->start());
+    const SelectionRestore& restore = app->restoredSelection();
+    EXPECT_EQ(restore.port.asked, "LPT7");
+    EXPECT_EQ(restore.port.taken, app->portName());
+    EXPECT_FALSE(restore.port.exact());
+    EXPECT_EQ(restore.module.asked, "gone");
+    EXPECT_EQ(restore.module.taken, app->modules().savedModule());
+    EXPECT_FALSE(restore.module.taken.empty());
+    EXPECT_EQ(restore.chip.asked, "W27C512");
+    EXPECT_FALSE(restore.exact());
+
+    app->closeKeepingAskedSelection();
+    EXPECT_FALSE(app->driver().bound());
+    EXPECT_EQ(stored("Hardware/tessaro/port").toString(), "LPT7");
+    EXPECT_EQ(stored("Hardware/tessaro/lastmodule").toString(), "gone");
+    EXPECT_EQ(stored("Hardware/tessaro/lastchip").toString(), "W27C512");
+
+    // The window's close remembers what it showed.
+    auto shown = makeApplication();
+    ASSERT_TRUE(shown->start());
+    const std::string standIn = shown->modules().savedModule();
+    shown->close();
+    EXPECT_EQ(stored("Hardware/tessaro/lastmodule").toString().toStdString(), standIn);
+}
+
+TEST_F(ApplicationTest, ASettingsWriteThatFailedIsHandedOverOnce) {
+    // A name the file system refuses, whoever runs the test.
+    const std::string unwritable = dir_.file(std::string(300, 'n') + ".ini");
+    Application app(
+        ui_, SettingsStore::openFile(QString::fromStdString(unwritable), VELDRIX_TEST_BASE_DIR),
+        VELDRIX_TEST_BASE_DIR);
+    ASSERT_TRUE(app.start());
+    EXPECT_FALSE(app.takeSettingsWriteFailure());
+    app.chipSelectionClosed();
+    const auto failure = app.takeSettingsWriteFailure();
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->location, unwritable);
+    app.chipSelectionClosed();
+    EXPECT_FALSE(app.takeSettingsWriteFailure());
+}
+
 TEST_F(ApplicationTest, ModuleRootChoiceIsRememberedAndRelativeToTheBase) {
     auto app = makeApplication();
     StartChoices choices;

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <string>
@@ -117,6 +118,7 @@ TEST_F(BufferFilesTest, MissingFileIsReportedByNameAndNeverCreated) {
     EXPECT_EQ(texts(result, MessageChannel::Box),
               std::vector<std::string>{"Can't open file: name.bin"});
     EXPECT_TRUE(texts(result, MessageChannel::Status).empty());
+    EXPECT_EQ(result.systemError, ENOENT);
     EXPECT_FALSE(result.fileNameTaken);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(image(), before);
@@ -131,6 +133,7 @@ TEST_F(BufferFilesTest, DirectoryIsNoBufferFile) {
     EXPECT_EQ(result.status, LoadStatus::NotOpened);
     EXPECT_EQ(texts(result, MessageChannel::Box),
               std::vector<std::string>{"Can't open file: folder"});
+    EXPECT_EQ(result.systemError, EISDIR);
     EXPECT_FALSE(result.fileNameTaken);
 }
 
@@ -153,6 +156,7 @@ TEST_F(BufferFilesTest, ReadFailureReportsTheSystemCodeAndLeavesTheFillValue) {
     EXPECT_EQ(result.bytesRead, 0u);
     EXPECT_EQ(texts(result, MessageChannel::Status),
               (std::vector<std::string>{"ReadFile Error: 5", "Error reading 512 bytes"}));
+    EXPECT_EQ(result.systemError, EIO);
     EXPECT_EQ(image(), std::string(0x200, '\xFF'));
     EXPECT_TRUE(result.fileNameTaken);
 }
@@ -216,6 +220,7 @@ TEST_F(BufferFilesTest, SaveIntoAMissingFolderIsReportedAndCreatesNothing) {
     EXPECT_EQ(result.status, SaveStatus::NotOpened);
     EXPECT_EQ(texts(result, MessageChannel::Box),
               std::vector<std::string>{"Can't open file: out.bin"});
+    EXPECT_EQ(result.systemError, ENOENT);
     EXPECT_FALSE(result.fileNameTaken);
     EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere")));
 }
@@ -260,6 +265,7 @@ TEST_F(BufferFilesTest, FailedWriteKeepsTheOldFileAndReports) {
     EXPECT_EQ(
         texts(result, MessageChannel::Status),
         (std::vector<std::string>{"WriteFile Error: 27", "Error writing, only 0 bytes written"}));
+    EXPECT_EQ(result.systemError, EFBIG);
     EXPECT_TRUE(result.fileNameTaken);
     EXPECT_EQ(TempDir::read(path), old);
     // No temporary file is left beside it.

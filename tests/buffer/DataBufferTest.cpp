@@ -156,6 +156,31 @@ TEST_F(DataBufferTest, AreaSumsThatWrap32BitsAreRefusedNotShrunk) {
               (std::vector<std::string>{"SetBuffers error!!", "SetBuffers error!!"}));
 }
 
+TEST_F(DataBufferTest, AMissingImageKeepsItsCauseUntilAnImageIsMade) {
+    EXPECT_EQ(noImageText(buffer.setUpFailure()), "No image: no chip is applied");
+    selectChip(0);
+    EXPECT_EQ(noImageText(buffer.setUpFailure()), "No image: the chip's size is 0");
+    selectChip(static_cast<std::uint32_t>(DataBuffer::kMaxLength + 1));
+    EXPECT_EQ(noImageText(buffer.setUpFailure()),
+              "No image: size 0x10000001 exceeds 0x10000000 bytes");
+    selectChip(0x1000, 0x200, 0xFFFFFF00);
+    EXPECT_EQ(noImageText(buffer.setUpFailure()),
+              "No image: eepofs 0xFFFFFF00 + eeplen 0x200 exceed 0x10000000 bytes");
+    block.extofs = 0x0FFFFFFF;
+    block.extlen = 2;
+    selectChip(0x1000);
+    EXPECT_EQ(noImageText(buffer.setUpFailure()),
+              "No image: extofs 0xFFFFFFF + extlen 0x2 exceed 0x10000000 bytes");
+
+    block.extofs = 0;
+    block.extlen = 0;
+    selectChip(0x100);
+    EXPECT_FALSE(buffer.setUpFailure());
+    selectChip(0);
+    buffer.release();
+    EXPECT_FALSE(buffer.setUpFailure());
+}
+
 TEST_F(DataBufferTest, RefusalWithoutStatusCallbackStillLeavesNoImage) {
     block.status = nullptr;
     selectChip(0x1000, 0x200, 0xFFFFFF00);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -59,6 +60,7 @@ TEST_F(LoadModuleConfigTest, MissingFileIsCreatedEmpty) {
     const fs::path created = root.path() / "tessaro" / "thalia.cfg";
     ASSERT_TRUE(fs::is_regular_file(created));
     EXPECT_EQ(fs::file_size(created), 0u);
+    EXPECT_EQ(messages, std::vector<std::string>{"thalia.cfg was missing: made empty, no chips"});
 }
 
 TEST_F(LoadModuleConfigTest, MissingFamilyDirectoryFails) {
@@ -67,6 +69,8 @@ TEST_F(LoadModuleConfigTest, MissingFamilyDirectoryFails) {
     EXPECT_EQ(catalog.chipCount(), 0u);
     EXPECT_EQ(catalog.algorithmCount(), 0u);
     EXPECT_FALSE(fs::exists(root.path() / "zenta"));
+    EXPECT_EQ(messages,
+              std::vector<std::string>{"Can't create urania.cfg: No such file or directory"});
 }
 
 TEST_F(LoadModuleConfigTest, DirectoryInPlaceOfTheFileFails) {
@@ -74,6 +78,18 @@ TEST_F(LoadModuleConfigTest, DirectoryInPlaceOfTheFileFails) {
     fillWithAnotherModule();
     EXPECT_FALSE(load("tessaro", "urania"));
     EXPECT_EQ(catalog.chipCount(), 0u);
+    EXPECT_EQ(messages, std::vector<std::string>{"urania.cfg is not a regular file"});
+}
+
+TEST_F(LoadModuleConfigTest, UnreadableFileFailsWithTheReason) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "file permissions do not bind root";
+    }
+    const std::string path = root.write("tessaro/urania.cfg", "chip=A\r\n");
+    fs::permissions(path, fs::perms::none);
+    EXPECT_FALSE(load("tessaro", "urania"));
+    EXPECT_EQ(catalog.chipCount(), 0u);
+    EXPECT_EQ(messages, std::vector<std::string>{"Can't read urania.cfg: Permission denied"});
 }
 
 TEST_F(LoadModuleConfigTest, OversizedFileIsTakenAsUnreadable) {
@@ -81,6 +97,7 @@ TEST_F(LoadModuleConfigTest, OversizedFileIsTakenAsUnreadable) {
     fs::resize_file(path, kMaxModuleConfigBytes + 1);  // sparse: costs no disk space
     EXPECT_FALSE(load("tessaro", "huge"));
     EXPECT_EQ(catalog.chipCount(), 0u);
+    EXPECT_EQ(messages, std::vector<std::string>{"huge.cfg is too large for a module file"});
 
     fs::resize_file(path, kMaxModuleConfigBytes);
     EXPECT_TRUE(load("tessaro", "huge"));

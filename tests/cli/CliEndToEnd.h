@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QString>
 #include <QStringList>
 
 #include <cstddef>
@@ -25,15 +26,21 @@ struct CliRun {
 
 using test::randomImage;
 
+inline QString path(const std::string& name) {
+    return QString::fromStdString(name);
+}
+
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 class CliEndToEnd : public ::testing::Test {
 protected:
     // Starts veldrix-cli with the test's settings file and simulated chips.
     void start(QProcess& process, QStringList arguments) const {
-        arguments.prepend(QString::fromStdString(dir_.file("settings.ini")));
+        arguments.prepend(settingsPath());
         arguments.prepend("--settings");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VELDRIX_SIM_DIR", QString::fromStdString(simDirectory_));
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(environment());
         process.start(VELDRIX_CLI_PATH, arguments);
         process.closeWriteChannel();  // standard input is no terminal
     }
@@ -41,12 +48,22 @@ protected:
     CliRun cli(QStringList arguments) const {
         QProcess process;
         start(process, std::move(arguments));
-        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
-            ADD_FAILURE() << "veldrix-cli did not end normally";
-            return {};
-        }
-        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
+        return finished(process);
+    }
+
+    // Runs a bash script in which the function "cli" is veldrix-cli with the
+    // test's settings file and simulated chips (for what only a shell
+    // makes, such as a process substitution).
+    CliRun shell(const QString& script) const {
+        QProcessEnvironment environment = this->environment();
+        environment.insert("VX_CLI", VELDRIX_CLI_PATH);
+        environment.insert("VX_SETTINGS", settingsPath());
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start("bash",
+                      {"-c", R"(cli() { "$VX_CLI" --settings "$VX_SETTINGS" "$@"; }; )" + script});
+        process.closeWriteChannel();
+        return finished(process);
     }
 
     // Selects the SIM port, the module and the chip; they are remembered.
@@ -65,6 +82,25 @@ protected:
     static std::string readFile(const std::string& path) { return test::TempDir::read(path); }
 
 private:
+    [[nodiscard]] QString settingsPath() const {
+        return QString::fromStdString(dir_.file("settings.ini"));
+    }
+
+    [[nodiscard]] QProcessEnvironment environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("VELDRIX_SIM_DIR", QString::fromStdString(simDirectory_));
+        return environment;
+    }
+
+    static CliRun finished(QProcess& process) {
+        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
+            ADD_FAILURE() << "the program did not end normally";
+            return {};
+        }
+        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+
     test::TempDir dir_;
     std::string simDirectory_ = dir_.file("sim");
 };

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QProcess>
+#include <QSettings>
 #include <QStringList>
 
 #include <csignal>
@@ -111,6 +112,18 @@ TEST_F(CliEndToEnd, WriteIsNotAskedForWithoutATerminal) {
     EXPECT_EQ(written.exitCode, toInt(ExitCode::NotConfirmed));
     EXPECT_NE(written.err.find("Are you sure?"), std::string::npos);
     EXPECT_NE(written.err.find("not asking"), std::string::npos);
+}
+
+TEST_F(CliEndToEnd, TheConfirmationFollowsTheLanguage) {
+    ASSERT_EQ(select("urania", "93C46B").exitCode, kSuccess);
+    {
+        QSettings settings(QString::fromStdString(file("settings.ini")), QSettings::IniFormat);
+        settings.setValue("Main/LANG", "RU");
+    }
+    const CliRun written =
+        cli({"write", QString::fromStdString(writeFile("image.bin", "abc")), "--yes"});
+    EXPECT_EQ(written.exitCode, kSuccess);
+    EXPECT_NE(written.err.find("Вы уверены? [ОК/Отмена] ОК\n"), std::string::npos) << written.err;
 }
 
 TEST_F(CliEndToEnd, ChoicesAreRememberedAndUnknownOnesRefused) {

@@ -64,5 +64,15 @@ TEST(CliHelp, DescriptionsContinueInTheirColumn) {
               std::string::npos);
 }
 
+// Not every module heeds a cancel: the help must not promise that a signal
+// stops every operation.
+TEST(CliHelp, TheCancelNamesTheModuleThatRunsToItsEnd) {
+    const std::string help = helpText();
+    const std::size_t cancelled = help.find("  130  cancelled");
+    ASSERT_NE(cancelled, std::string::npos);
+    EXPECT_NE(help.find("The urania module does not\n       stop mid-way", cancelled),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace veldrix::cli

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,14 +27,6 @@ constexpr int kUnchanged = toInt(ExitCode::FailedChipUnchanged);
 constexpr int kUsage = toInt(ExitCode::Usage);
 constexpr int kNoHardware = toInt(ExitCode::NoHardware);
 constexpr int kFileError = toInt(ExitCode::FileError);
-
-QString path(const std::string& name) {
-    return QString::fromStdString(name);
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 // Standard output as one JSON document; a test failure when it is not one.
 QJsonDocument jsonOf(const CliRun& run) {
@@ -77,6 +70,8 @@ TEST_F(CliHostileInput, EveryCommandWithJsonPrintsExactlyOneDocument) {
         {"digest"},
         {"digest", path(image)},
         {"help"},
+        {"--help"},
+        {"-h"},
         {"version"},
         {"--module", "nope", "id"},
         {"--key", "Tpw=abc", "keys"},
@@ -101,7 +96,10 @@ TEST_F(CliHostileInput, EveryCommandWithJsonPrintsExactlyOneDocument) {
     EXPECT_EQ(usage.exitCode, kUsage);
     EXPECT_EQ(jsonOf(usage).object()["error"].toString(), "unknown command 'bogus'");
     EXPECT_TRUE(contains(usage.err, "unknown command"));
-    EXPECT_TRUE(jsonOf(cli({"help", "--json"})).object()["help"].toString().startsWith("Usage:"));
+    for (const char* help : {"help", "--help", "-h"}) {
+        SCOPED_TRACE(help);
+        EXPECT_TRUE(jsonOf(cli({"--json", help})).object()["help"].toString().startsWith("Usage:"));
+    }
 }
 
 TEST_F(CliHostileInput, JsonStillReportsEngineProblemsOnStandardError) {
@@ -129,11 +127,41 @@ TEST_F(CliHostileInput, SettingsFileThatCannotBeReadIsLeftAsItIs) {
         EXPECT_EQ(readFile(settings), before);
     }
     EXPECT_EQ(cli({"--settings", path(file("")), "families"}).exitCode, kFileError);
+    const CliRun unnamed = cli({"--settings", "", "families"});
+    EXPECT_EQ(unnamed.exitCode, kUsage);
+    EXPECT_TRUE(contains(unnamed.err, "--settings needs a FILE name")) << unnamed.err;
     EXPECT_EQ(cli({"--settings", path(file("no/folder.ini")), "families"}).exitCode, kFileError);
-    // A settings file that does not exist yet is made.
-    const std::string fresh = file("fresh.ini");
-    EXPECT_EQ(cli({"--settings", path(fresh), "--family", "tessaro", "ports"}).exitCode, kSuccess);
-    EXPECT_TRUE(std::filesystem::is_regular_file(fresh));
+    // A settings file that does not exist yet is made, whatever the command.
+    for (const char* command : {"ports", "families"}) {
+        SCOPED_TRACE(command);
+        const std::string fresh = file(std::string(command) + ".ini");
+        EXPECT_EQ(cli({"--settings", path(fresh), "--family", "tessaro", command}).exitCode,
+                  kSuccess);
+        EXPECT_TRUE(std::filesystem::is_regular_file(fresh));
+    }
+}
+
+// A choice that is not stored would leave the next command working on the
+// old one: a run whose settings could not be saved does not end as a success.
+TEST_F(CliHostileInput, SettingsThatCannotBeSavedAreAFileError) {
+    // The file system refuses the name whoever runs the test.
+    const std::string tooLong = file(std::string(300, 's') + ".ini");
+    const CliRun run = cli({"--settings", path(tooLong), "--family", "tessaro", "--port", "SIM",
+                            "--module", "calypso", "--chip", "W27C512", "modules"});
+    EXPECT_EQ(run.exitCode, kFileError);
+    EXPECT_TRUE(contains(run.err, "Settings not saved: cannot write " + tooLong)) << run.err;
+    EXPECT_EQ(cli({"--settings", path(tooLong), "families"}).exitCode, kFileError);
+}
+
+TEST_F(CliHostileInput, AReadOnlySettingsFileIsAFileError) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "file permissions do not bind root";
+    }
+    ASSERT_EQ(select("calypso", "W27E257").exitCode, kSuccess);
+    std::filesystem::permissions(file("settings.ini"), std::filesystem::perms::owner_read);
+    const CliRun run = cli({"--chip", "W27C512", "modules"});
+    EXPECT_EQ(run.exitCode, kFileError);
+    EXPECT_TRUE(contains(run.err, "Settings not saved")) << run.err;
 }
 
 TEST_F(CliHostileInput, MalformedKeyValuesAreRefusedInsteadOfBecomingZero) {
@@ -163,7 +191,8 @@ protected:
         std::filesystem::create_directories(family / "folder.so");
         writeFile("modules/tessaro/junk.so", "not a library at all");
         writeFile("modules/tessaro/junk.cfg", "chip=HOST\r\nsize=256\r\n");
-        for (const char* name : {"keyed", "crashid", "crashread", "abortread", "deepread"}) {
+        for (const char* name :
+             {"keyed", "crashid", "crashread", "abortread", "deepread", "wideareas"}) {
             const std::string library = std::string(name) + ".so";
             std::filesystem::copy_file(std::filesystem::path(VELDRIX_HOSTILE_MODULES) / library,
                                        family / library);
@@ -192,7 +221,8 @@ TEST_F(CliHostileModules, OnlyLibrariesWithTheEntryAreListed) {
     for (const QJsonValue& row : jsonOf(run).array()) {
         names << row.toObject()["name"].toString();
     }
-    EXPECT_EQ(names, (QStringList{"abortread", "crashid", "crashread", "deepread", "keyed"}));
+    EXPECT_EQ(names,
+              (QStringList{"abortread", "crashid", "crashread", "deepread", "keyed", "wideareas"}));
 }
 
 TEST_F(CliHostileModules, FaultingModulesAreReportedAndTheProgramEndsNormally) {
@@ -213,6 +243,32 @@ TEST_F(CliHostileModules, FaultingModulesAreReportedAndTheProgramEndsNormally) {
 
     // A good module of the same root still works afterwards.
     EXPECT_EQ(withModule("keyed", {"read", path(file("good.bin"))}).exitCode, kSuccess);
+}
+
+// A chip whose image cannot be set up is no chip to work with: nothing is
+// read, written or saved, and the cause is named.
+TEST_F(CliHostileModules, OperationsRefuseWhileThereIsNoImage) {
+    writeFile("modules/tessaro/keyed.cfg", "chip=HOST\r\nsize=0\r\n");
+    struct Case {
+        const char* module;
+        const char* cause;
+    };
+    for (const Case& chip :
+         {Case{"keyed", "size is 0"}, Case{"wideareas", "extofs 0xFFFFFF00 + extlen 0x200"}}) {
+        SCOPED_TRACE(chip.module);
+        const std::string back = file(std::string(chip.module) + ".bin");
+        const CliRun read = withModule(chip.module, {"read", path(back)});
+        EXPECT_EQ(read.exitCode, kNoHardware);
+        EXPECT_TRUE(contains(read.err, chip.cause)) << read.err;
+        EXPECT_FALSE(contains(read.out, "Read 0 bytes")) << read.out;
+        EXPECT_FALSE(std::filesystem::exists(back));
+
+        const CliRun written =
+            withModule(chip.module, {"write", path(writeFile("one.bin", "x")), "--yes"});
+        EXPECT_EQ(written.exitCode, kNoHardware);
+        EXPECT_TRUE(contains(written.err, chip.cause)) << written.err;
+        EXPECT_FALSE(contains(written.err, "the module cannot")) << written.err;
+    }
 }
 
 TEST_F(CliHostileModules, BinaryKeysTakeBinaryDigitsOnly) {
@@ -239,6 +295,11 @@ TEST_F(CliHostileInput, RefusedDriverOrModuleRootIsNotRemembered) {
     const CliRun noRoot = cli({"--module-root", path(file("no-such-dir")), "chips"});
     EXPECT_EQ(noRoot.exitCode, kNoHardware);
     EXPECT_TRUE(contains(noRoot.err, "no module directory")) << noRoot.err;
+    const CliRun fileRoot = cli({"--module-root", path(writeFile("root-file", "x")), "modules"});
+    EXPECT_EQ(fileRoot.exitCode, kNoHardware);
+    EXPECT_TRUE(contains(fileRoot.err, "Can't read module folder (Not a directory)"))
+        << fileRoot.err;
+    EXPECT_FALSE(contains(fileRoot.err, "Can't load module:")) << fileRoot.err;
 
     // The driver, module and chip chosen before are still the ones in use.
     const std::string back = file("back.bin");
@@ -268,6 +329,17 @@ TEST_F(CliHostileInput, FilesThatCannotServeAsImages) {
     EXPECT_TRUE(contains(empty.err, "is empty")) << empty.err;
     EXPECT_EQ(cli({"compare", path(file("empty.bin"))}).exitCode, kFileError);
     EXPECT_EQ(cli({"write", path(file("")), "--yes"}).exitCode, kFileError);  // a directory
+    // Neither is an empty input that is no regular file: a device, or a
+    // pipe whose producer failed.
+    for (const char* command : {"write", "compare"}) {
+        SCOPED_TRACE(command);
+        const CliRun device = cli({command, "/dev/null", "--yes"});
+        EXPECT_EQ(device.exitCode, kFileError);
+        EXPECT_TRUE(contains(device.err, "'/dev/null' is empty")) << device.err;
+        const CliRun pipe = shell(QString("cli %1 <(exit 3) --yes").arg(command));
+        EXPECT_EQ(pipe.exitCode, kFileError);
+        EXPECT_TRUE(contains(pipe.err, "is empty")) << pipe.err;
+    }
     EXPECT_EQ(cli({"blank"}).exitCode, kSuccess);
 
     // A file longer than the chip: its start is used, and the user is told.
@@ -291,6 +363,16 @@ TEST_F(CliHostileInput, FilesThatCannotServeAsImages) {
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     EXPECT_EQ(cli({"read", path(file(""))}).exitCode, kFileError);
     EXPECT_EQ(cli({"read", path(file("missing/dir/x.bin"))}).exitCode, kFileError);
+
+    // The program's error code comes with the system's reason.
+    const std::string tooLong = file(std::string(300, 'b') + ".bin");
+    const CliRun longName = cli({"read", path(tooLong)});
+    EXPECT_EQ(longName.exitCode, kFileError);
+    EXPECT_TRUE(contains(longName.err, "WriteFile Error: 36\n")) << longName.err;
+    EXPECT_TRUE(contains(longName.err, "cannot write '" + tooLong + "': File name too long"))
+        << longName.err;
+    const CliRun missing = cli({"compare", path(file("missing.bin"))});
+    EXPECT_TRUE(contains(missing.err, "': No such file or directory")) << missing.err;
     EXPECT_EQ(cli({"read", ""}).exitCode, kUsage);
 }
 

@@ -34,6 +34,7 @@ TEST(OperationExit, FaultsAreFailuresOfTheKindTheCommandRisks) {
 TEST(OperationExit, NothingSent) {
     EXPECT_EQ(exitOf(Command::Write, Verdict::NotConfirmed), ExitCode::NotConfirmed);
     EXPECT_EQ(exitOf(Command::Read, Verdict::Refused), ExitCode::NoHardware);
+    EXPECT_EQ(exitOf(Command::Write, Verdict::NoImage), ExitCode::NoHardware);
 }
 
 }  // namespace

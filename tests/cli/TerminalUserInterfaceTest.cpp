@@ -106,6 +106,22 @@ TEST(TerminalUserInterface, PromptAcceptsCaptionsOrTheirStartAndRepeatsOtherwise
     EXPECT_NE(asked.find("Are you sure? [OK/Cancel]", 1), std::string::npos);
 }
 
+TEST(TerminalUserInterface, ButtonsFollowTheLanguageAndAnAmbiguousStartIsAskedAgain) {
+    Terminal terminal({.canPrompt = true}, "о\nот\nда\n");
+    terminal.ui.setLanguage(Language::Russian);
+    // "о" starts both "ОК" and "Отмена".
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_OKCANCEL, "Вы уверены?"), DD_IDCANCEL);
+    EXPECT_EQ(terminal.ui.messageBox(DD_MB_YESNO, "?"), DD_IDYES);
+    const std::string asked = terminal.err.str();
+    EXPECT_EQ(asked.find("Вы уверены? [ОК/Отмена] Вы уверены? [ОК/Отмена] ? [Да/Нет] "), 0u)
+        << asked;
+
+    Terminal yes({.assumeYes = true});
+    yes.ui.setLanguage(Language::Russian);
+    EXPECT_EQ(yes.ui.messageBox(DD_MB_OKCANCEL, "Вы уверены?"), DD_IDOK);
+    EXPECT_EQ(yes.err.str(), "Вы уверены? [ОК/Отмена] ОК\n");
+}
+
 TEST(TerminalUserInterface, EndOfInputAnswersTheNegativeButton) {
     Terminal terminal({.canPrompt = true}, "");
     EXPECT_EQ(terminal.ui.messageBox(DD_MB_YESNOCANCEL, "?"), DD_IDCANCEL);

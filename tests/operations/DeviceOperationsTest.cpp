@@ -383,6 +383,28 @@ TEST_F(DeviceOperationsTest, OutcomesCarryTheResultAndTheFieldsOfTheCall) {
     EXPECT_EQ(operations.lastOutcome().verdict, Verdict::NotSupported);
 }
 
+// A chip whose image could not be set up gets no operation, enabled or not,
+// and the status line says why instead of the module's silence.
+TEST_F(DeviceOperationsTest, WithoutAnImageNothingIsSentAndTheCauseIsShown) {
+    block.size = 0;
+    buffer.SetBuffers();
+    block.funcs[DD_FN_ERASE] = 0;
+    ui.events.clear();
+    for (const CommandInfo& info : kCommands) {
+        SCOPED_TRACE(info.key);
+        EXPECT_EQ(operations.refusal(info.command), Verdict::NoImage);
+        EXPECT_EQ(operations.run(info.command).verdict, Verdict::NoImage);
+    }
+    EXPECT_TRUE(g_script.calls.empty());
+    EXPECT_EQ(ui.statusTexts(),
+              std::vector<std::string>(kCommands.size(), "No image: the chip's size is 0"));
+
+    block.size = 16;
+    buffer.SetBuffers();
+    EXPECT_EQ(operations.refusal(Command::Read), std::nullopt);
+    EXPECT_EQ(operations.refusal(Command::Erase), Verdict::NotSupported);
+}
+
 // A module call while another runs (a GUI pumping events inside a module's
 // message box) does nothing, not even the pane.
 TEST_F(DeviceOperationsTest, NothingRunsWhileAnotherModuleCallDoes) {

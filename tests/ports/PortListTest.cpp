@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ports/PortList.h"
 #include "vxsim.h"
 
@@ -63,6 +65,25 @@ TEST_F(PortListTest, LabelsFollowDiscoveryOrderPerKindWithTheSimulatorLast) {
 TEST_F(PortListTest, UsbDevicesNeedTheMaskBitSerialAndParallelDoNot) {
     list.enumerate(0, kDevices);
     EXPECT_THAT(labels(list), ElementsAre("", "LPT1", "LPT2", "COM1", "COM2", "SIM"));
+}
+
+TEST_F(PortListTest, PortNamesStopAtTheNinthOfAKind) {
+    std::vector<SystemDevice> devices;
+    for (int i = 0; i < 11; ++i) {
+        devices.push_back({kPortSerial, "/dev/ttyS" + std::to_string(i), 0, ""});
+        devices.push_back({kPortParallel, "/dev/parport" + std::to_string(i), 0, ""});
+    }
+    list.enumerate(kAllKinds, devices);
+    const std::vector<std::string> shown = labels(list);
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
+                            [](const std::string& label) { return label.rfind("COM", 0) == 0; }),
+              9);
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(),
+                            [](const std::string& label) { return label.rfind("LPT", 0) == 0; }),
+              9);
+    EXPECT_EQ(shown[17], "COM9");
+    EXPECT_EQ(list.entries()[17].name, "/dev/ttyS8");
+    EXPECT_EQ(shown.back(), "SIM");
 }
 
 TEST_F(PortListTest, EveryEnumerationStartsAfreshWithTheUsbCounterAtZero) {

@@ -102,6 +102,18 @@ TEST_F(SystemDevicesTest, SerialDevicesNeedHardwareBehindThem) {
                             Found{kPortSerial, "dev/ttyUSB0", 0, ""}));
 }
 
+TEST_F(SystemDevicesTest, SerialDevicesComeInTheNaturalOrderOfTheirNames) {
+    for (const char* name : {"ttyS10", "ttyS2", "ttyUSB1", "ttyS1", "ttyACM0", "ttyS02"}) {
+        tty(name, "serial", "0x0\n", "0\n");
+    }
+    std::vector<std::string> names;
+    for (const Found& found : relative(root, scanSystemDevices(root.path()))) {
+        names.push_back(found.name);
+    }
+    EXPECT_THAT(names, ElementsAre("dev/ttyACM0", "dev/ttyS1", "dev/ttyS02", "dev/ttyS2",
+                                   "dev/ttyS10", "dev/ttyUSB1"));
+}
+
 TEST_F(SystemDevicesTest, UsbDevicesWithASerialNumberAreFoundByTheirBusNode) {
     usb("1-1", "AB12345\n", "00\n", "1\n", "4\n");
     usb("3-2.1", "Z9", "ff\n", "3\n", "17\n");

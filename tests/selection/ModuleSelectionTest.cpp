@@ -239,7 +239,7 @@ TEST_F(ModuleSelectionTest, EmptyDirectoryAppliesNoChip) {
     std::filesystem::remove(moduleDir() / "beta.so");
     restore("alpha", "ONE");
 
-    EXPECT_EQ(ui.statusMessages, std::vector<std::string>{"Can't load module:  "});
+    EXPECT_EQ(ui.statusMessages, std::vector<std::string>{"No module in " + moduleDir().string()});
     EXPECT_EQ(block.hmodule, nullptr);
     EXPECT_EQ(block.size, 0u);
     EXPECT_EQ(block.bits, 8);
@@ -253,6 +253,19 @@ TEST_F(ModuleSelectionTest, EmptyDirectoryAppliesNoChip) {
         EXPECT_EQ(flag, 0);
     }
     EXPECT_FALSE(std::filesystem::exists(moduleDir() / ".cfg"));
+}
+
+TEST_F(ModuleSelectionTest, AModuleFolderThatCannotBeListedIsNamedWithTheReason) {
+    std::filesystem::remove_all(moduleDir());
+    restore("alpha", "ONE");
+    EXPECT_EQ(ui.statusMessages.back(),
+              "Can't read module folder (No such file or directory): " + moduleDir().string());
+
+    root.write("tessaro", "a file where the folder should be");
+    restore("alpha", "ONE");
+    EXPECT_EQ(ui.statusMessages.back(),
+              "Can't read module folder (Not a directory): " + moduleDir().string());
+    EXPECT_EQ(selection.appliedChip(), nullptr);
 }
 
 TEST_F(ModuleSelectionTest, AWindowWithoutModulesListsNoChipsOfTheModuleBefore) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -242,6 +243,50 @@ TEST_F(SettingsFileTest, ProgressWindowPlaceIsSavedAtOnceAndKept) {
     // Writing all settings later does not put back the place read at start.
     store.writeGeneral();
     EXPECT_EQ(readGeneral().position.PX, 321);
+}
+
+// Each way of writing says when its values did not reach the file, and
+// names the file.
+TEST_F(SettingsFileTest, AWriteThatCannotReachTheFileIsReported) {
+    // A name the file system refuses, whoever runs the test.
+    const std::string unwritable = dir.file(std::string(300, 'n') + ".conf");
+    const auto writes = {
+        +[](SettingsStore& store) { store.writeGeneral(); },
+        +[](SettingsStore& store) {
+            store.readFamily(tessaro());
+            store.writeFamily("SIM");
+        },
+        +[](SettingsStore& store) { store.saveProgressPosition(1, 2); },
+    };
+    for (const auto write : writes) {
+        SettingsStore store = SettingsStore::openFile(QString::fromStdString(unwritable));
+        store.readGeneral(kScreen);
+        EXPECT_FALSE(store.writeFailure());
+        write(store);
+        ASSERT_TRUE(store.writeFailure());
+        EXPECT_EQ(store.writeFailure()->location, unwritable);
+        EXPECT_EQ(settingsWriteFailureText(*store.writeFailure()),
+                  "Settings not saved: cannot write " + unwritable);
+
+        SettingsStore writable = open();
+        writable.readGeneral(kScreen);
+        write(writable);
+        EXPECT_FALSE(writable.writeFailure());
+    }
+}
+
+TEST_F(SettingsFileTest, AReadOnlyFileIsReported) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "file permissions do not bind root";
+    }
+    writeIni("[General]\nhardware=1\n");
+    std::filesystem::permissions(iniPath(), std::filesystem::perms::owner_read);
+    SettingsStore store = open();
+    store.readGeneral(kScreen);
+    store.settings().general.hardware = 2;
+    store.writeGeneral();
+    EXPECT_TRUE(store.writeFailure());
+    EXPECT_EQ(iniText(), "[General]\nhardware=1\n");
 }
 
 TEST_F(SettingsFileTest, UserStoreLivesInTheOrganisationsFolder) {

@@ -1,7 +1,8 @@
 /* A chip family module that misbehaves on purpose, built once per fault:
  * HM_FAULT 0 behaves (and publishes a binary and a decimal key), 1 faults
  * while identifying itself, 2 faults reading, 3 aborts reading, 4 overflows
- * its stack reading. Every variant offers read and write. */
+ * its stack reading, 5 places its third area where no image can reach.
+ * Every variant offers read and write. */
 #include <stdlib.h>
 
 #include "dlldata.h"
@@ -46,8 +47,20 @@ static void misbehave(uint16_t funcode) {
 #endif
 }
 
+static void placeAreas(dlldata* block) {
+#if HM_FAULT == 5
+    if (block->funcode == DD_FN_SELECT) {
+        block->extofs = 0xFFFFFF00u;
+        block->extlen = 0x200u;
+    }
+#else
+    (void)block;
+#endif
+}
+
 HM_EXPORT int32_t dmain(dlldata* block) {
     misbehave(block->funcode);
+    placeAreas(block);
     if (block->funcode == DD_FN_IDENTIFY) {
         block->version = 6;
         block->funcs[DD_FN_READ] = 1;
