@@ -1,10 +1,21 @@
 #include "catalog/ModuleSelection.h"
 
+#include <QCoreApplication>
+
 #include "catalog/CallBlockStatus.h"
 #include "catalog/ChipTexts.h"
 #include "catalog/LoadModuleConfig.h"
 
 namespace veldrix {
+
+namespace {
+
+// The two module failures follow the user's language.
+std::string translated(const char* text) {
+    return QCoreApplication::translate("ModuleSelection", text).toStdString();
+}
+
+}  // namespace
 
 ModuleSelection::ModuleSelection(dlldata& block, ModuleCaller& caller, ModuleCatalog& catalog,
                                  UserInterface& ui)
@@ -107,11 +118,11 @@ void ModuleSelection::loadModule() {
     }
     dd_entry_fn entry = nullptr;
     if (!library_.loaded()) {
-        postStatus(block_, std::string(kCantLoadModule) + " " + currentModule_);
+        postStatus(block_, translated(kCantLoadModule) + " " + currentModule_);
     } else {
         entry = library_.function<dd_entry_fn>(familyEntry());
         if (entry == nullptr) {
-            postStatus(block_, kWrongModule);
+            postStatus(block_, translated(kWrongModule));
         }
     }
     caller_.setEntry(entry);

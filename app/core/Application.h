@@ -112,6 +112,12 @@ public:
     // Saves the buffer to `path` and shows the program's messages for it;
     // the path becomes the document name when the file was made.
     FileSaveResult saveBufferFile(const std::string& path);
+    // The same for a block of the image (Open Block, Save Block); the
+    // document name stays.
+    FileLoadResult openBufferBlock(const std::string& path, std::uint32_t offset,
+                                   std::uint32_t length);
+    FileSaveResult saveBufferBlock(const std::string& path, std::uint32_t offset,
+                                   std::uint32_t length);
 
     // The Advanced Options dialog's model on the applied chip's keys.
     [[nodiscard]] AdvancedOptions advancedOptions();
@@ -156,6 +162,8 @@ public:
     [[nodiscard]] const DriverBinding& driver() const noexcept { return driver_; }
     [[nodiscard]] const PortList& ports() const noexcept { return ports_; }
     [[nodiscard]] const StatusService& statusService() const noexcept { return status_; }
+    // The status thread's service, whose sleeper a front end's blink cycle uses.
+    [[nodiscard]] StatusService& statusService() noexcept { return status_; }
 
     [[nodiscard]] unsigned familyIndex() const noexcept { return block_.hwindex; }
     [[nodiscard]] const std::string& portName() const noexcept { return portName_; }

@@ -41,10 +41,13 @@ bool DeviceOperations::enabled(Command command) const noexcept {
 }
 
 const OperationOutcome& DeviceOperations::run(Command command) {
-    outcome_ = OperationOutcome{.command = command};
     if (caller_.busy()) {
-        return outcome_;
+        // The running operation's outcome is still being made: a refusal
+        // gets one of its own.
+        refused_ = OperationOutcome{.command = command};
+        return refused_;
     }
+    outcome_ = OperationOutcome{.command = command};
     if (!enabled(command)) {
         outcome_.verdict = Verdict::NotSupported;
         return outcome_;

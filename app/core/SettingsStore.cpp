@@ -117,6 +117,11 @@ std::filesystem::path SettingsStore::resolve(const std::string& path) const {
     return baseDirectory_.empty() ? std::filesystem::path(path) : baseDirectory_ / path;
 }
 
+bool SettingsStore::holdsFamilyChoice() const {
+    backing_->sync();
+    return SettingsSections(*backing_).value(kGeneralSection, QStringLiteral("hardware")).isValid();
+}
+
 void SettingsStore::readGeneral(ScreenSize screen) {
     backing_->sync();  // takes in changes made to the file since the last access
     const SettingsSections sections(*backing_);

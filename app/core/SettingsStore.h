@@ -94,6 +94,10 @@ public:
     [[nodiscard]] const ProgramSettings& settings() const noexcept { return settings_; }
     [[nodiscard]] FamilySettings& family() noexcept { return family_; }
     [[nodiscard]] const FamilySettings& family() const noexcept { return family_; }
+    // Whether the store names a hardware family yet; false until settings
+    // are first written (a first run).
+    [[nodiscard]] bool holdsFamilyChoice() const;
+
     // Whether a family section has been read, so that mode 5 writes it.
     [[nodiscard]] bool familySectionRead() const noexcept { return familySectionRead_; }
 

@@ -108,6 +108,20 @@ TEST_F(SettingsFileTest, FirstWriteStoresEveryValue) {
     }
 }
 
+TEST_F(SettingsFileTest, AFamilyChoiceIsHeldOnlyOnceWritten) {
+    SettingsStore store = open();
+    EXPECT_FALSE(store.holdsFamilyChoice());
+    // The progress window's place alone is no choice of a family.
+    store.saveProgressPosition(10, 20);
+    EXPECT_FALSE(store.holdsFamilyChoice());
+    store.readGeneral(kScreen);
+    store.writeGeneral();
+    EXPECT_TRUE(store.holdsFamilyChoice());
+    // Written by hand, in another spelling.
+    writeIni("[general]\nHARDWARE=2\n");
+    EXPECT_TRUE(open().holdsFamilyChoice());
+}
+
 TEST_F(SettingsFileTest, IntegersAreWrittenFromTheKeptValue) {
     writeIni("[General]\nhardware=6\n[Main]\nECR=511\nLANG=RU\n");
     {
