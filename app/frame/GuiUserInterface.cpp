@@ -134,6 +134,7 @@ void GuiUserInterface::openProgressWindow(std::int32_t total) {
     progress_ = new ProgressWindow(frameWindow(), total, stored);
     progress_->setText(operationText_);
     throttle_ = PumpThrottle{};
+    cancelReported_ = false;
     pendingPosition_ = 0;
     pendingPercent_ = 0;
     progress_->showModal();
@@ -156,7 +157,12 @@ bool GuiUserInterface::pumpProgressEvents() {
         progress_->keepFocus();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
-    return progress_ != nullptr && progress_->cancelled();
+    // A cancel is one request: reported by the pump that saw it, not again.
+    if (progress_ == nullptr || !progress_->cancelled() || cancelReported_) {
+        return false;
+    }
+    cancelReported_ = true;
+    return true;
 }
 
 void GuiUserInterface::closeProgressWindow() {
@@ -167,7 +173,13 @@ void GuiUserInterface::closeProgressWindow() {
         const QPoint place = progress_->pos();
         settings_->saveProgressPosition(place.x(), place.y());
     }
+    // The keyboard goes back to the main window, not to whichever window
+    // the system picks.
+    const bool hadActivation = progress_->isActiveWindow();
     delete progress_;
+    if (QWidget* owner = frameWindow(); owner != nullptr && hadActivation) {
+        owner->activateWindow();
+    }
 }
 
 }  // namespace veldrix
