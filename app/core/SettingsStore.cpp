@@ -182,6 +182,11 @@ void SettingsStore::writeFamily(std::string_view selectedPort) {
 }
 
 void SettingsStore::saveProgressPosition(std::int32_t x, std::int32_t y) {
+    // Every operation closes a progress window, mostly where it opened;
+    // writing the store each time would cost the operation a file sync.
+    if (x == settings_.position.PX && y == settings_.position.PY) {
+        return;
+    }
     settings_.position.PX = x;
     settings_.position.PY = y;
     SettingsSections sections(*backing_);

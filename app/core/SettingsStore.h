@@ -87,7 +87,7 @@ public:
     void writeFamily(std::string_view selectedPort);
 
     // The progress window saves its place each time it closes; PX and PY are
-    // written at once and kept in the record.
+    // kept in the record and, when they changed, written at once.
     void saveProgressPosition(std::int32_t x, std::int32_t y);
 
     [[nodiscard]] ProgramSettings& settings() noexcept { return settings_; }

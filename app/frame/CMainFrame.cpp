@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QPalette>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame(Application& engine, GuiUserInterface& ui, UiTranslators&
       dialogs_(std::move(dialogs)),
       files_(std::move(files)) {
     setObjectName(QStringLiteral("mainFrame"));
+    lookTheSameWhenInactive();
     editors_ = new EditorPane(this);
     setCentralWidget(editors_);
     createBars();
@@ -53,6 +55,15 @@ CMainFrame::CMainFrame(Application& engine, GuiUserInterface& ui, UiTranslators&
 
 CMainFrame::~CMainFrame() {
     shutDown();
+}
+
+void CMainFrame::lookTheSameWhenInactive() {
+    QPalette same = palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorRole = static_cast<QPalette::ColorRole>(role);
+        same.setBrush(QPalette::Inactive, colorRole, same.brush(QPalette::Active, colorRole));
+    }
+    setPalette(same);
 }
 
 void CMainFrame::createBars() {

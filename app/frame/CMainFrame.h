@@ -73,6 +73,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Every operation hands the activation to its progress window and back;
+    // a window that looked different inactive would be redrawn whole each
+    // time, at the operation's cost.
+    void lookTheSameWhenInactive();
     void createBars();
     void connectEngine();
     void retranslate();

@@ -4,9 +4,12 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <chrono>
+#include <thread>
 
 #include "core/MessageBoxModel.h"
 #include "dialogs/ProgressWindow.h"
+#include "dialogs/PumpThrottle.h"
 
 namespace veldrix::test {
 
@@ -58,6 +61,9 @@ void GuiHarness::requestCancel() {
         QCoreApplication::postEvent(
             progress, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     }
+    // A person's key press takes longer than the window's pump interval, so
+    // the next report lets it through.
+    std::this_thread::sleep_for(std::chrono::milliseconds(3 * PumpThrottle::kIntervalMilliseconds));
 }
 
 std::vector<std::string> GuiHarness::statusTexts() const {
