@@ -4,7 +4,7 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../app/frame/CMainFrame.cpp" line="227"/>
+        <location filename="../app/frame/CMainFrame.cpp" line="238"/>
         <source>Toolbar</source>
         <translation>Панель инструментов</translation>
     </message>
