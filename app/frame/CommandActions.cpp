@@ -30,18 +30,18 @@ QList<QKeySequence> shortcutsOf(const char* keys) {
 }  // namespace
 
 CommandActions::CommandActions(QWidget& window) : QObject(&window) {
-    for (const CommandSpec& spec : commandSpecs()) {
+    for (const CommandEntry& entry : commandEntries()) {
         auto* action = new QAction(&window);
-        action->setData(spec.id);
-        action->setShortcuts(shortcutsOf(spec.keys));
-        action->setCheckable(spec.checkable);
-        if (spec.icon != nullptr) {
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(spec.icon))));
+        action->setData(entry.id);
+        action->setShortcuts(shortcutsOf(entry.keys));
+        action->setCheckable(entry.checkable);
+        if (entry.icon != nullptr) {
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(entry.icon))));
         }
-        connect(action, &QAction::triggered, this, [this, id = spec.id] { emit triggered(id); });
+        connect(action, &QAction::triggered, this, [this, id = entry.id] { emit triggered(id); });
         // Keys work even while no menu or button shows the action.
         window.addAction(action);
-        actions_.emplace(spec.id, action);
+        actions_.emplace(entry.id, action);
     }
     retranslate();
 }
@@ -102,10 +102,10 @@ void CommandActions::fillToolBar(QToolBar& bar) {
 }
 
 void CommandActions::retranslate() {
-    for (const CommandSpec& spec : commandSpecs()) {
-        QAction* shown = action(spec.id);
-        shown->setText(translated(spec.text));
-        shown->setStatusTip(translated(spec.statusTip));
+    for (const CommandEntry& entry : commandEntries()) {
+        QAction* shown = action(entry.id);
+        shown->setText(translated(entry.text));
+        shown->setStatusTip(translated(entry.statusTip));
     }
     for (const auto& [menu, title] : menus_) {
         menu->setTitle(translated(title));

@@ -10,7 +10,7 @@ namespace veldrix {
 
 inline constexpr char kFrameContext[] = "CMainFrame";
 
-struct CommandSpec {
+struct CommandEntry {
     int id;
     const char* text;       // menu text without its keys
     const char* keys;       // portable key texts, ';' between several; "" for none
@@ -34,9 +34,9 @@ struct MenuRow {
     const char* title;
 };
 
-[[nodiscard]] std::span<const CommandSpec> commandSpecs();
+[[nodiscard]] std::span<const CommandEntry> commandEntries();
 // Null for an identifier that is not in the table.
-[[nodiscard]] const CommandSpec* findCommandSpec(int id);
+[[nodiscard]] const CommandEntry* findCommandEntry(int id);
 [[nodiscard]] std::span<const MenuRow> menuRows();
 // The tool bar's buttons from left to right; 0 stands for a separator.
 [[nodiscard]] std::span<const int> toolBarRows();

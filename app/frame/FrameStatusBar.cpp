@@ -11,14 +11,14 @@ namespace veldrix {
 
 namespace {
 
-struct PaneSpec {
+struct PaneEntry {
     const char* name;
     const char* initialText;
 };
 
 // In the order of the Pane enumeration, which is the order on the bar. The
 // digits and voltage names read the same in every language.
-constexpr std::array<PaneSpec, FrameStatusBar::kPaneCount> kPanes{{
+constexpr std::array<PaneEntry, FrameStatusBar::kPaneCount> kPanes{{
     {"paneMessage", QT_TRANSLATE_NOOP("CMainFrame", "Ready")},
     {"paneAddress", "00000000"},
     {"paneChip", QT_TRANSLATE_NOOP("CMainFrame", "Chip: --------")},
