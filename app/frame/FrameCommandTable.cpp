@@ -1,7 +1,6 @@
 #include "frame/FrameCommandTable.h"
 
 #include <QtGlobal>
-#include <algorithm>
 #include <array>
 
 #include "frame/FrameCommandIds.h"
@@ -215,12 +214,6 @@ constexpr std::array kToolBar{
 
 std::span<const CommandEntry> commandEntries() {
     return kCommandEntrys;
-}
-
-const CommandEntry* findCommandEntry(int id) {
-    const auto found = std::find_if(kCommandEntrys.begin(), kCommandEntrys.end(),
-                                    [id](const CommandEntry& entry) { return entry.id == id; });
-    return found != kCommandEntrys.end() ? &*found : nullptr;
 }
 
 std::span<const MenuRow> menuRows() {

@@ -35,8 +35,6 @@ struct MenuRow {
 };
 
 [[nodiscard]] std::span<const CommandEntry> commandEntries();
-// Null for an identifier that is not in the table.
-[[nodiscard]] const CommandEntry* findCommandEntry(int id);
 [[nodiscard]] std::span<const MenuRow> menuRows();
 // The tool bar's buttons from left to right; 0 stands for a separator.
 [[nodiscard]] std::span<const int> toolBarRows();
