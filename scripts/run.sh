@@ -1,14 +1,36 @@
 #!/usr/bin/env bash
-# The run command: installs what is missing, builds, then shows the main job
-# on the simulated programmer board: an image written into a simulated chip,
-# read back, compared, and the digests of the image and of the chip.
-# Settings and chip contents live in a temporary directory, so the user's own
-# are not touched.
+# The run command: installs what is missing, builds, then starts the program
+# `veldrix` with the user's own settings. On a first run it takes the Tessaro
+# family; on a machine without a parallel port that means the simulated board
+# with a chip in its socket, so Read, Write and Compare work at once.
+#
+# Without a display (neither DISPLAY nor WAYLAND_DISPLAY set), or with
+# --demo, it shows the main job on the simulated board from the command line
+# instead: an image written into a simulated chip, read back, compared, and
+# the digests of the image and of the chip. The demonstration keeps its
+# settings and chip contents in a temporary directory; nothing of yours is
+# touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+demo_only=false
+case "${1:-}" in
+  "") ;;
+  --demo) demo_only=true ;;
+  *) echo "usage: scripts/run.sh [--demo]" >&2; exit 2 ;;
+esac
+
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+if ! $demo_only; then
+  if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+    cmake --build build --target veldrix
+    exec build/veldrix
+  fi
+  echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): the command-line demonstration instead."
+fi
+
 cmake --build build --target veldrix-cli
 
 demo="$(mktemp -d)"

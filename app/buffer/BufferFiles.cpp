@@ -50,25 +50,22 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
     return FileHandle(std::fopen(path.c_str(), "rb"));
 }
 
-}  // namespace
-
-FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
-    FileLoadResult result;
-    if (!buffer.hasImage()) {
-        return result;
-    }
+// Fills [offset, offset + length) of the image from the file's start; what
+// the file does not cover holds the fill value. The caller has checked that
+// the block lies inside the image. False when the file could not be opened
+// (the image is then as it was).
+bool readBlock(DataBuffer& buffer, const std::string& path, std::uint32_t offset,
+               std::uint32_t length, FileLoadResult& result) {
     FileHandle file = openForReading(path);
     if (!file) {
         result.status = LoadStatus::NotOpened;
         result.systemError = systemErrorCode();
         result.messages.push_back(cantOpen(path));
-        return result;
+        return false;
     }
-
-    const std::uint32_t length = buffer.length();
-    std::uint8_t* image = buffer.data();
+    std::uint8_t* block = buffer.data() + offset;
     errno = 0;
-    const std::size_t count = std::fread(image, 1, length, file.get());
+    const std::size_t count = std::fread(block, 1, length, file.get());
     const bool readError = std::ferror(file.get()) != 0;
     if (readError) {
         result.systemError = systemErrorCode();
@@ -78,25 +75,25 @@ FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
     file.reset();
     // Everything past what was read holds the fill value, whatever a failed
     // read may have left there.
-    std::memset(image + count, buffer.fillValue(), length - count);
-
-    buffer.AttachEditors();
+    std::memset(block + count, buffer.fillValue(), length - count);
     if (count != length) {
         // The count asked for, not the count read.
         result.messages.push_back({MessageChannel::Status,
                                    withNumber("Error reading %i bytes", static_cast<int>(length))});
     }
-    result.fileNameTaken = true;
     result.bytesRead = static_cast<std::uint32_t>(count);
     if (readError) {
         result.status = LoadStatus::NotRead;
     } else {
         result.status = count == length ? LoadStatus::LoadedWhole : LoadStatus::ShortFile;
     }
-    return result;
+    return true;
 }
 
-FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path) {
+// Writes `length` bytes from `bytes` to the file at `path`, replacing it
+// only once all of them are written.
+FileSaveResult writeBytes(const std::uint8_t* bytes, std::uint32_t length,
+                          const std::string& path) {
     FileSaveResult result;
     // The save goes through a file renamed over the target, which would
     // replace a pipe or device node with a plain file: no buffer file lives
@@ -116,11 +113,9 @@ FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path)
     }
     result.fileNameTaken = true;
 
-    const auto length = static_cast<std::uint32_t>(
-        std::min<std::uint64_t>(requiredImageLength(buffer.callBlock()), buffer.length()));
     errno = 0;
     const qint64 written =
-        length == 0 ? 0 : file.write(reinterpret_cast<const char*>(buffer.data()), qint64{length});
+        length == 0 ? 0 : file.write(reinterpret_cast<const char*>(bytes), qint64{length});
     bool saved = false;
     int errorCode = 0;
     if (written != qint64{length}) {
@@ -140,6 +135,60 @@ FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path)
         result.messages.push_back(
             {MessageChannel::Status, withNumber("Error writing, only %i bytes written", 0)});
     }
+    return result;
+}
+
+// The part of [offset, offset + length) that lies inside the image.
+[[nodiscard]] std::uint32_t blockInside(const DataBuffer& buffer, std::uint32_t offset,
+                                        std::uint32_t length) noexcept {
+    if (offset >= buffer.length()) {
+        return 0;
+    }
+    return std::min(length, buffer.length() - offset);
+}
+
+}  // namespace
+
+FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
+    FileLoadResult result;
+    if (!buffer.hasImage()) {
+        return result;
+    }
+    if (readBlock(buffer, path, 0, buffer.length(), result)) {
+        buffer.AttachEditors();
+        result.fileNameTaken = true;
+    }
+    return result;
+}
+
+FileLoadResult LoadBufferBlock(DataBuffer& buffer, const std::string& path, std::uint32_t offset,
+                               std::uint32_t length) {
+    FileLoadResult result;
+    const std::uint32_t inside = blockInside(buffer, offset, length);
+    if (!buffer.hasImage() || inside == 0) {
+        return result;
+    }
+    // The editors show the image in place: they need no new attachment, and
+    // keep their selection.
+    readBlock(buffer, path, offset, inside, result);
+    return result;
+}
+
+FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path) {
+    const auto length = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(requiredImageLength(buffer.callBlock()), buffer.length()));
+    return writeBytes(buffer.data(), length, path);
+}
+
+FileSaveResult SaveBufferBlock(const DataBuffer& buffer, const std::string& path,
+                               std::uint32_t offset, std::uint32_t length) {
+    const std::uint32_t inside = blockInside(buffer, offset, length);
+    if (!buffer.hasImage() || inside == 0) {
+        return FileSaveResult{};
+    }
+    FileSaveResult result = writeBytes(buffer.data() + offset, inside, path);
+    // A block is not the document.
+    result.fileNameTaken = false;
     return result;
 }
 

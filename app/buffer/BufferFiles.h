@@ -64,9 +64,22 @@ struct FileSaveResult : FileCommandResult {
 // or unreadable file gets "Can't open file: %s" and is never created.
 [[nodiscard]] FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path);
 
+// Open Block: like LoadBufferFile on the block [offset, offset + length) of
+// the image (cut to the image) instead of the whole image: the block gets the
+// file's start and the fill value after it, the rest of the image stays as
+// it was. The path never becomes the document name.
+[[nodiscard]] FileLoadResult LoadBufferBlock(DataBuffer& buffer, const std::string& path,
+                                             std::uint32_t offset, std::uint32_t length);
+
 // Writes the first max(size, eepofs + eeplen, extofs + extlen) bytes of the
 // image, cut to its length. The file is replaced as a whole only when all of
 // it was written: a failed save leaves an existing file as it was.
 [[nodiscard]] FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path);
+
+// Save Block: the bytes [offset, offset + length) of the image (cut to the
+// image) saved as SaveBufferFile saves the image. Nothing without an image or
+// for an empty block. The path never becomes the document name.
+[[nodiscard]] FileSaveResult SaveBufferBlock(const DataBuffer& buffer, const std::string& path,
+                                             std::uint32_t offset, std::uint32_t length);
 
 }  // namespace veldrix

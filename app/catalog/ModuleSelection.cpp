@@ -11,6 +11,7 @@ namespace veldrix {
 
 namespace {
 
+// The two module failures follow the user's language.
 std::string translated(const char* text) {
     return QCoreApplication::translate("ModuleSelection", text).toStdString();
 }

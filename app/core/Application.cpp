@@ -195,6 +195,20 @@ FileSaveResult Application::saveBufferFile(const std::string& path) {
     return saved;
 }
 
+FileLoadResult Application::openBufferBlock(const std::string& path, std::uint32_t offset,
+                                            std::uint32_t length) {
+    FileLoadResult loaded = LoadBufferBlock(buffer_, path, offset, length);
+    concludeFileCommand(loaded, path);
+    return loaded;
+}
+
+FileSaveResult Application::saveBufferBlock(const std::string& path, std::uint32_t offset,
+                                            std::uint32_t length) {
+    FileSaveResult saved = SaveBufferBlock(buffer_, path, offset, length);
+    concludeFileCommand(saved, path);
+    return saved;
+}
+
 void Application::concludeFileCommand(const FileCommandResult& result, const std::string& path) {
     for (const UserMessage& message : result.messages) {
         if (message.channel == MessageChannel::Box) {

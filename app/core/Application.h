@@ -113,6 +113,12 @@ public:
     // Saves the buffer to `path` and shows the program's messages for it;
     // the path becomes the document name when the file was made.
     FileSaveResult saveBufferFile(const std::string& path);
+    // The same for a block of the image (Open Block, Save Block); the
+    // document name stays.
+    FileLoadResult openBufferBlock(const std::string& path, std::uint32_t offset,
+                                   std::uint32_t length);
+    FileSaveResult saveBufferBlock(const std::string& path, std::uint32_t offset,
+                                   std::uint32_t length);
 
     // A write of the settings that did not reach the store, once: the first
     // call after one failed returns it, every later call nothing, so that
@@ -167,6 +173,8 @@ public:
     [[nodiscard]] const DriverBinding& driver() const noexcept { return driver_; }
     [[nodiscard]] const PortList& ports() const noexcept { return ports_; }
     [[nodiscard]] const StatusService& statusService() const noexcept { return status_; }
+    // The status thread's service, whose sleeper a front end's blink cycle uses.
+    [[nodiscard]] StatusService& statusService() noexcept { return status_; }
 
     // The port, module and chip the last family selection was asked to
     // restore, and those it took.

@@ -57,6 +57,12 @@ std::optional<Verdict> DeviceOperations::refusal(Command command) const noexcept
 }
 
 const OperationOutcome& DeviceOperations::run(Command command) {
+    if (caller_.busy()) {
+        // The running operation's outcome is still being made: a refusal
+        // gets one of its own.
+        refused_ = OperationOutcome{.command = command, .verdict = Verdict::Refused};
+        return refused_;
+    }
     outcome_ = OperationOutcome{.command = command};
     if (const std::optional<Verdict> refused = refusal(command)) {
         outcome_.verdict = *refused;

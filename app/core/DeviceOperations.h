@@ -80,6 +80,7 @@ private:
     const GeneralSettings& settings_;
     Language language_ = Language::English;
     OperationOutcome outcome_;
+    OperationOutcome refused_;
 };
 
 }  // namespace veldrix

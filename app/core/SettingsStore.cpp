@@ -121,6 +121,11 @@ std::filesystem::path SettingsStore::resolve(const std::string& path) const {
     return baseDirectory_.empty() ? std::filesystem::path(path) : baseDirectory_ / path;
 }
 
+bool SettingsStore::holdsFamilyChoice() const {
+    backing_->sync();
+    return SettingsSections(*backing_).value(kGeneralSection, QStringLiteral("hardware")).isValid();
+}
+
 void SettingsStore::readGeneral(ScreenSize screen) {
     backing_->sync();  // takes in changes made to the file since the last access
     const SettingsSections sections(*backing_);
@@ -181,6 +186,11 @@ void SettingsStore::writeFamily(std::string_view selectedPort) {
 }
 
 void SettingsStore::saveProgressPosition(std::int32_t x, std::int32_t y) {
+    // Every operation closes a progress window, mostly where it opened;
+    // writing the store each time would cost the operation a file sync.
+    if (x == settings_.position.PX && y == settings_.position.PY) {
+        return;
+    }
     settings_.position.PX = x;
     settings_.position.PY = y;
     SettingsSections sections(*backing_);

@@ -96,13 +96,17 @@ public:
     void writeFamily(std::string_view selectedPort);
 
     // The progress window saves its place each time it closes; PX and PY are
-    // written at once and kept in the record.
+    // kept in the record and, when they changed, written at once.
     void saveProgressPosition(std::int32_t x, std::int32_t y);
 
     [[nodiscard]] ProgramSettings& settings() noexcept { return settings_; }
     [[nodiscard]] const ProgramSettings& settings() const noexcept { return settings_; }
     [[nodiscard]] FamilySettings& family() noexcept { return family_; }
     [[nodiscard]] const FamilySettings& family() const noexcept { return family_; }
+    // Whether the store names a hardware family yet; false until settings
+    // are first written (a first run).
+    [[nodiscard]] bool holdsFamilyChoice() const;
+
     // Whether a family section has been read, so that mode 5 writes it.
     [[nodiscard]] bool familySectionRead() const noexcept { return familySectionRead_; }
 

@@ -134,29 +134,35 @@ void GuiUserInterface::openProgressWindow(std::int32_t total) {
     progress_ = new ProgressWindow(frameWindow(), total, stored);
     progress_->setText(operationText_);
     throttle_ = PumpThrottle{};
+    cancelReported_ = false;
     pendingPosition_ = 0;
     pendingPercent_ = 0;
     progress_->showModal();
 }
 
 void GuiUserInterface::moveProgressWindow(std::int32_t position, int percent) {
-    // Shown by the pump that follows every move: the window is drawn only
-    // while events are handled, and moving the bar for each of a module's
-    // reports would cost more than the module's work.
+    // Shown by the next pump: the window is drawn only while events are
+    // handled, and moving the bar for each of a module's reports would cost
+    // more than the module's work.
     pendingPosition_ = position;
     pendingPercent_ = percent;
 }
 
 bool GuiUserInterface::pumpProgressEvents() {
-    if (progress_ == nullptr) {
+    // Most reports end here: only a pump lets a Cancel click or Esc through.
+    if (progress_ == nullptr || !throttle_.clockDue() ||
+        !throttle_.due(platform::readCoarseMilliseconds())) {
         return false;
     }
-    if (throttle_.due(pendingPercent_, platform::readCoarseMilliseconds())) {
-        progress_->setPosition(pendingPosition_, pendingPercent_);
-        progress_->keepFocus();
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    progress_->setPosition(pendingPosition_, pendingPercent_);
+    progress_->keepFocus();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // A cancel is one request: reported by the pump that saw it, not again.
+    if (progress_ == nullptr || !progress_->cancelled() || cancelReported_) {
+        return false;
     }
-    return progress_ != nullptr && progress_->cancelled();
+    cancelReported_ = true;
+    return true;
 }
 
 void GuiUserInterface::closeProgressWindow() {
@@ -167,7 +173,13 @@ void GuiUserInterface::closeProgressWindow() {
         const QPoint place = progress_->pos();
         settings_->saveProgressPosition(place.x(), place.y());
     }
+    // The keyboard goes back to the main window, not to whichever window
+    // the system picks.
+    const bool hadActivation = progress_->isActiveWindow();
     delete progress_;
+    if (QWidget* owner = frameWindow(); owner != nullptr && hadActivation) {
+        owner->activateWindow();
+    }
 }
 
 }  // namespace veldrix

@@ -81,6 +81,7 @@ private:
     // repeats over its bar.
     QString operationText_;
     PumpThrottle throttle_;
+    bool cancelReported_ = false;
     std::int32_t pendingPosition_ = 0;
     int pendingPercent_ = 0;
     QPointer<QWidget> focusOwner_;

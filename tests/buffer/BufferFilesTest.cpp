@@ -274,5 +274,39 @@ TEST_F(BufferFilesTest, FailedWriteKeepsTheOldFileAndReports) {
               1);
 }
 
+// Blocks: the part of the image a selection covers.
+TEST_F(BufferFilesTest, BlocksAreCutToTheImageAndLeaveTheRestAlone) {
+    selectChip(0x100);
+    load(pattern(0x100));
+    const int attachesBefore = mainEditor.attachCount;
+
+    // Saved: just the block, and a block reaching past the image is cut.
+    const std::string saved = dir.file("block.bin");
+    FileSaveResult save = SaveBufferBlock(buffer, saved, 0xF0, 0x40);
+    EXPECT_EQ(save.status, SaveStatus::Saved);
+    EXPECT_FALSE(save.fileNameTaken);
+    EXPECT_EQ(TempDir::read(saved), pattern(0x100).substr(0xF0));
+
+    // Loaded: the file's start into the block, the fill value after it.
+    const std::string source = dir.write("src.bin", "ab");
+    FileLoadResult load = LoadBufferBlock(buffer, source, 0x10, 4);
+    EXPECT_EQ(load.status, LoadStatus::ShortFile);
+    EXPECT_FALSE(load.fileNameTaken);
+    EXPECT_EQ(texts(load, MessageChannel::Status),
+              std::vector<std::string>{"Error reading 4 bytes"});
+    const std::string after = image();
+    EXPECT_EQ(after.substr(0x10, 4), std::string("ab\xFF\xFF", 4));
+    EXPECT_EQ(after.substr(0, 0x10), pattern(0x100).substr(0, 0x10));
+    EXPECT_EQ(after.substr(0x14), pattern(0x100).substr(0x14));
+    // The editors show the image in place and keep their selection.
+    EXPECT_EQ(mainEditor.attachCount, attachesBefore);
+
+    // Nothing outside the image, nothing for an empty block.
+    EXPECT_EQ(LoadBufferBlock(buffer, source, 0x100, 4).status, LoadStatus::NoImage);
+    EXPECT_EQ(SaveBufferBlock(buffer, saved, 0x10, 0).status, SaveStatus::NotOpened);
+    EXPECT_TRUE(SaveBufferBlock(buffer, saved, 0x10, 0).messages.empty());
+    EXPECT_EQ(image(), after);
+}
+
 }  // namespace
 }  // namespace veldrix::test

@@ -4,7 +4,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 #include <csignal>
+#include <thread>
 
 #include "FakeFrame.h"
 #include "ModalDialogs.h"
@@ -15,6 +17,7 @@
 #include "core/ProgressService.h"
 #include "core/SettingsStore.h"
 #include "dialogs/ProgressWindow.h"
+#include "dialogs/PumpThrottle.h"
 #include "frame/GuiUserInterface.h"
 
 namespace veldrix::test {
@@ -37,6 +40,22 @@ protected:
 
     std::uint32_t report(std::int32_t position, std::uint32_t mode = DD_PROGRESS_SET) {
         return progress.progress(position, mode);
+    }
+    // Reports pump events once the pump interval has passed since the last
+    // pump (the coarse clock moves in steps of some milliseconds), and the
+    // clock is read once a stride of reports: the report that pumps comes
+    // within that many. Returns the last report's answer.
+    std::uint32_t reportOncePumped(std::int32_t position) {
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(3 * PumpThrottle::kIntervalMilliseconds));
+        std::uint32_t answer = 0;
+        for (std::uint32_t i = 0; i < PumpThrottle::kMaxStride && answer == 0; ++i) {
+            answer = report(position);
+            if (window() == nullptr || window()->percent() == position * 100 / 512) {
+                break;
+            }
+        }
+        return answer;
     }
     ProgressWindow* window() const { return ui.progressWindow(); }
 
@@ -69,7 +88,9 @@ TEST_F(GuiProgress, TitleFollowsThePercentageAndTheLastPositionCloses) {
     EXPECT_EQ(window()->windowTitle(), QStringLiteral("Progress [50%]"));
     EXPECT_EQ(report(260), 0u);
     EXPECT_EQ(window()->windowTitle(), QStringLiteral("Progress [50%]"));
-    EXPECT_EQ(report(511), 0u);
+    // Reports between pumps only count; the next pump shows the last one.
+    EXPECT_EQ(report(400), 0u);
+    EXPECT_EQ(reportOncePumped(511), 0u);
     EXPECT_EQ(window()->windowTitle(), QStringLiteral("Progress [99%]"));
     EXPECT_EQ(report(512), 0u);
     EXPECT_EQ(window(), nullptr);
@@ -88,7 +109,7 @@ TEST_F(GuiProgress, EscOrCancelWaitingForThePumpCancelsUntilTheWindowCloses) {
         }
         // Queued events are handled only while a report pumps them.
         EXPECT_FALSE(window()->cancelled());
-        EXPECT_EQ(report(100), 1u);  // a new percentage: pumped
+        EXPECT_EQ(reportOncePumped(100), 1u);
         ASSERT_NE(window(), nullptr);
         EXPECT_TRUE(window()->cancelled());
         // Hidden, so the main window takes input again; the busy guard keeps

@@ -416,7 +416,10 @@ TEST_F(DeviceOperationsTest, NothingRunsWhileAnotherModuleCallDoes) {
         return called->funcode == DD_FN_READ ? 0 : 1;
     });
     ui.events.clear();
-    EXPECT_EQ(operations.run(Command::Read).verdict, Verdict::Success);
+    const OperationOutcome& read = operations.run(Command::Read);
+    EXPECT_EQ(read.verdict, Verdict::Success);
+    // The refusal is an outcome of its own: the running one keeps its command.
+    EXPECT_EQ(read.command, Command::Read);
     EXPECT_EQ(s_nested.verdict, Verdict::Refused);
     EXPECT_EQ(s_nested.command, Command::Erase);
     EXPECT_EQ(std::count(ui.events.begin(), ui.events.end(), "pane Message Erasing ..."), 0);

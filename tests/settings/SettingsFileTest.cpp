@@ -109,6 +109,34 @@ TEST_F(SettingsFileTest, FirstWriteStoresEveryValue) {
     }
 }
 
+TEST_F(SettingsFileTest, AFamilyChoiceIsHeldOnlyOnceWritten) {
+    SettingsStore store = open();
+    EXPECT_FALSE(store.holdsFamilyChoice());
+    // The progress window's place alone is no choice of a family.
+    store.saveProgressPosition(10, 20);
+    EXPECT_FALSE(store.holdsFamilyChoice());
+    store.readGeneral(kScreen);
+    store.writeGeneral();
+    EXPECT_TRUE(store.holdsFamilyChoice());
+    // Written by hand, in another spelling.
+    writeIni("[general]\nHARDWARE=2\n");
+    EXPECT_TRUE(open().holdsFamilyChoice());
+}
+
+TEST_F(SettingsFileTest, TheProgressWindowsPlaceIsWrittenOnlyWhenItMoved) {
+    SettingsStore store = open();
+    store.readGeneral(kScreen);
+    store.saveProgressPosition(10, 20);
+    EXPECT_NE(iniText().find("PX=10"), std::string::npos);
+    // Changed behind the store's back: the same place again writes nothing.
+    writeIni("[Position]\nPX=99\nPY=20\n");
+    store.saveProgressPosition(10, 20);
+    EXPECT_NE(iniText().find("PX=99"), std::string::npos);
+    store.saveProgressPosition(11, 20);
+    EXPECT_NE(iniText().find("PX=11"), std::string::npos);
+    EXPECT_EQ(store.settings().position.PX, 11);
+}
+
 TEST_F(SettingsFileTest, IntegersAreWrittenFromTheKeptValue) {
     writeIni("[General]\nhardware=6\n[Main]\nECR=511\nLANG=RU\n");
     {

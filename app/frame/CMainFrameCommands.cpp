@@ -1,0 +1,276 @@
+// The main window's command handlers.
+#include <QStatusBar>
+#include <QToolBar>
+#include <algorithm>
+
+#include "buffer/BufferTools.h"
+#include "core/Application.h"
+#include "frame/AboutBox.h"
+#include "frame/CMainFrame.h"
+#include "frame/EditorPane.h"
+#include "frame/FileChooser.h"
+#include "frame/FrameCommandIds.h"
+#include "frame/GuiUserInterface.h"
+#include "frame/UiTranslators.h"
+#include "hexedit/CHexEditBase.h"
+
+namespace veldrix {
+
+namespace {
+
+// Where the chip selection window opens, from the main window's corner.
+constexpr QPoint kChipWindowOffset(100, 70);
+
+// The selected bytes of `editor` as a block of the buffer: the editors show
+// the buffer in place, each from its address offset on.
+struct SelectedBlock {
+    std::uint32_t offset;
+    std::uint32_t length;
+};
+
+std::optional<SelectedBlock> selectedBlock(const CHexEditBase& editor) {
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    if (!editor.GetSelection(start, end)) {
+        return std::nullopt;
+    }
+    const std::uint64_t offset = std::uint64_t{editor.addressOffset()} + start;
+    const std::uint64_t length = std::uint64_t{end} - start + 1;
+    if (offset > UINT32_MAX) {
+        return std::nullopt;
+    }
+    return SelectedBlock{static_cast<std::uint32_t>(offset),
+                         static_cast<std::uint32_t>(std::min<std::uint64_t>(length, UINT32_MAX))};
+}
+
+}  // namespace
+
+void CMainFrame::dispatch(int id) {
+    if (const auto command = cmd::deviceCommandOf(id)) {
+        runOperation(*command);
+        return;
+    }
+    if (const auto family = cmd::familyOf(id)) {
+        selectFamily(*family);
+        return;
+    }
+    DataBuffer& buffer = engine_.buffer();
+    switch (id) {
+        case cmd::kOpen:
+            openFile();
+            break;
+        case cmd::kSaveAs:
+            saveFileAs();
+            break;
+        case cmd::kOpenBlock:
+            openBlock();
+            break;
+        case cmd::kSaveBlock:
+            saveBlock();
+            break;
+        case cmd::kExit:
+            close();
+            break;
+        case cmd::kCopy:
+            editors_->selectionTarget().Copy();
+            break;
+        case cmd::kPaste:
+            editors_->selectionTarget().Paste();
+            break;
+        case cmd::kToolbar:
+            toolBar_->setVisible(toolBar_->isHidden());
+            break;
+        case cmd::kStatusBar:
+            statusBar()->setVisible(statusBar()->isHidden());
+            break;
+        case cmd::kInitBuffer:
+            bufferTransformed(InitBuffer(buffer));
+            break;
+        case cmd::kFillBuffer:
+            fillBuffer();
+            break;
+        case cmd::kXorBuffer:
+            xorBuffer();
+            break;
+        case cmd::kSwapBytes:
+            bufferTransformed(SwapBytes(buffer));
+            break;
+        case cmd::kCheckSum:
+            showDigest(BufferCheckSum(buffer));
+            break;
+        case cmd::kCrc32:
+            showDigest(BufferCrc32(buffer));
+            break;
+        case cmd::kMd5:
+            showDigest(BufferMd5(buffer));
+            break;
+        case cmd::kDevice:
+            selectChip();
+            break;
+        case cmd::kDeviceVoltage:
+            editDeviceVoltages();
+            break;
+        case cmd::kConfigKeys:
+            editConfigKeys();
+            break;
+        case cmd::kSettings:
+            editSettings();
+            break;
+        case cmd::kGeneral:
+            editGeneralOptions();
+            break;
+        case cmd::kLanguageRussian:
+            switchLanguage(Language::Russian);
+            break;
+        case cmd::kLanguageEnglish:
+            switchLanguage(Language::English);
+            break;
+        case cmd::kAbout:
+            showAbout();
+            break;
+        default:
+            // Undo and Cut: the editor keeps no history and never changes length.
+            break;
+    }
+}
+
+void CMainFrame::runOperation(Command command) {
+    // The progress window lets clicks through while the module works.
+    disableCommands();
+    (void)engine_.operations().run(command);
+}
+
+void CMainFrame::openFile() {
+    // Without an image there is nothing to load into.
+    if (!engine_.buffer().hasImage()) {
+        return;
+    }
+    if (const auto path = files_->fileToOpen(this)) {
+        (void)engine_.openBufferFile(path->toStdString());
+        refreshTitle();
+    }
+}
+
+void CMainFrame::saveFileAs() {
+    // Without an image a save would replace the file with an empty one.
+    if (!engine_.buffer().hasImage()) {
+        return;
+    }
+    if (const auto path =
+            files_->fileToSave(this, QString::fromStdString(engine_.documentName()))) {
+        (void)engine_.saveBufferFile(path->toStdString());
+        refreshTitle();
+    }
+}
+
+void CMainFrame::openBlock() {
+    CHexEditBase& editor = editors_->selectionTarget();
+    const auto block = selectedBlock(editor);
+    if (!block) {
+        return;
+    }
+    if (const auto path = files_->fileToOpen(this)) {
+        (void)engine_.openBufferBlock(path->toStdString(), block->offset, block->length);
+        editors_->mainEditor().viewport()->update();
+        editors_->secondEditor().viewport()->update();
+    }
+}
+
+void CMainFrame::saveBlock() {
+    const auto block = selectedBlock(editors_->selectionTarget());
+    if (!block) {
+        return;
+    }
+    if (const auto path = files_->fileToSave(this, QString())) {
+        (void)engine_.saveBufferBlock(path->toStdString(), block->offset, block->length);
+    }
+}
+
+void CMainFrame::bufferTransformed(bool ran) {
+    if (ran) {
+        frameFocused();
+        editors_->refocus();
+    }
+}
+
+void CMainFrame::fillBuffer() {
+    if (engine_.buffer().length() == 0) {
+        return;
+    }
+    if (const auto value = dialogs_.askByteValue(this, QStringLiteral("Fill"))) {
+        bufferTransformed(FillBuffer(engine_.buffer(), *value));
+    }
+}
+
+void CMainFrame::xorBuffer() {
+    if (engine_.buffer().length() == 0) {
+        return;
+    }
+    // A cancelled dialog still clears the marks.
+    bufferTransformed(
+        XorBuffer(engine_.buffer(), dialogs_.askByteValue(this, QStringLiteral("Xor"))));
+}
+
+void CMainFrame::showDigest(const std::optional<std::string>& text) {
+    if (text) {
+        ui_.messageBox(DD_MB_OK, *text);
+    }
+}
+
+void CMainFrame::selectChip() {
+    dialogs_.selectChip(this, frameGeometry().topLeft() + kChipWindowOffset);
+    engine_.chipSelectionClosed();
+    refreshTitle();
+}
+
+void CMainFrame::editDeviceVoltages() {
+    // Nothing to set without a chip.
+    if (engine_.callBlock().size == 0) {
+        return;
+    }
+    if (dialogs_.editDeviceVoltages(this)) {
+        engine_.modules().showVoltagePanes();
+    }
+}
+
+void CMainFrame::editConfigKeys() {
+    dialogs_.editConfigKeys(this);
+}
+
+void CMainFrame::editSettings() {
+    const bool accepted = dialogs_.editSettings(this);
+    if (accepted) {
+        const ProgramSettings& settings = engine_.settings().settings();
+        editors_->applySettings(settings.colors, settings.font);
+        ui_.setBeep(settings.main.beep != 0);
+        engine_.modules().setModuleRoot(engine_.moduleRoot());
+    }
+    // OK and Cancel may both have bound the driver anew.
+    refillPortBar();
+    refreshTitle();
+}
+
+void CMainFrame::editGeneralOptions() {
+    dialogs_.editGeneralOptions(this);
+    engine_.buffer().setSplitView(engine_.settings().settings().general.EepSplit != 0);
+    engine_.buffer().AttachEditors();
+}
+
+void CMainFrame::selectFamily(unsigned index) {
+    disableCommands();
+    engine_.selectFamily(index);
+    familyChanged();
+}
+
+void CMainFrame::switchLanguage(Language language) {
+    engine_.switchLanguage(language);
+    // Every window gets a language change and retranslates itself.
+    translators_.apply(language);
+}
+
+void CMainFrame::showAbout() {
+    AboutBox box(engine_.callBlock().about, ui_, this);
+    box.exec();
+}
+
+}  // namespace veldrix

@@ -1,0 +1,69 @@
+#include "frame/EditorPane.h"
+
+#include <QVBoxLayout>
+
+#include "frame/EditorAppearance.h"
+#include "hexedit/CHexEditBase.h"
+
+namespace veldrix {
+
+EditorPane::EditorPane(QWidget* parent)
+    : QWidget(parent),
+      main_(new CHexEditBase(CHexEditBase::kMultiLineStyle, this)),
+      second_(new CHexEditBase(CHexEditBase::kMultiLineStyle, this)) {
+    setObjectName(QStringLiteral("pane"));
+    main_->setObjectName(QStringLiteral("mem"));
+    second_->setObjectName(QStringLiteral("epp"));
+    configureEditor(*main_);
+    configureEditor(*second_);
+    second_->setFixedHeight(kSecondHeight);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kSideMargin, 0, kSideMargin, 0);
+    layout->setSpacing(kEditorGap);
+    layout->addWidget(main_, 1);
+    layout->addWidget(second_);
+    layOut();
+
+    connect(main_, &CHexEditBase::selectionChanged, this, &EditorPane::selectionChanged);
+    connect(second_, &CHexEditBase::selectionChanged, this, &EditorPane::selectionChanged);
+}
+
+void EditorPane::layOut() {
+    second_->setVisible(second_->length() != 0);
+}
+
+void EditorPane::applySettings(const ColorSettings& colors, const FontSettings& font) {
+    applyEditorSettings(*main_, colors, font);
+    applyEditorSettings(*second_, colors, font);
+}
+
+bool EditorPane::hasSelection() const noexcept {
+    return main_->HasSelection() || second_->HasSelection();
+}
+
+CHexEditBase& EditorPane::selectionTarget() noexcept {
+    if (second_->hasFocus()) {
+        return *second_;
+    }
+    if (main_->hasFocus() || main_->HasSelection() || !second_->HasSelection()) {
+        return *main_;
+    }
+    return *second_;
+}
+
+void EditorPane::refocus() {
+    second_->setFocus();
+    main_->setFocus();
+    second_->viewport()->update();
+    main_->viewport()->update();
+}
+
+void EditorPane::relayoutEditors() {
+    for (CHexEditBase* editor : {main_, second_}) {
+        editor->CalculateLayout();
+        editor->viewport()->update();
+    }
+}
+
+}  // namespace veldrix
