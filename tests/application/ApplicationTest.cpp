@@ -16,7 +16,6 @@
 namespace veldrix {
 namespace {
 
-constexpr unsigned kTessaro = 1;
 constexpr unsigned kHoltan = 3;
 
 class ApplicationTest : public ::testing::Test, public test::ApplicationRig {

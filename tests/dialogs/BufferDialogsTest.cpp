@@ -116,8 +116,10 @@ TEST_F(BufferDialogsTest, TheSplitViewTakesEffectAsTheDialogCloses) {
 }
 
 TEST_F(BufferDialogsTest, TheValueDialogTakesOnlyAByte) {
-    for (const auto& [typed, expected] :
+    for (const auto& [text, expected] :
          std::vector<std::pair<QString, int>>{{"0", 0}, {"255", 255}, {" 17 ", 17}}) {
+        // clang 14 cannot capture a structured binding in a lambda.
+        const QString typed = text;
         onNextModal([&](QWidget& dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Buffer"));
             EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Xor"));
