@@ -10,10 +10,10 @@
 
 #include "core/Application.h"
 #include "core/HardwareFamilies.h"
+#include "dialogs/FamilyIcon.h"
 #include "dialogs/ProgressWindow.h"
 #include "frame/CommandActions.h"
 #include "frame/EditorPane.h"
-#include "frame/FamilyIcon.h"
 #include "frame/FileChooser.h"
 #include "frame/FrameCommandIds.h"
 #include "frame/FrameStatusBar.h"
@@ -188,7 +188,7 @@ void CMainFrame::disableCommands() {
 }
 
 void CMainFrame::refillPortBar() {
-    portBar_->fill(engine_.ports().entries(), hardwareFamily(engine_.familyIndex()).portmask,
+    portBar_->fill(engine_.ports().labelsOfKinds(hardwareFamily(engine_.familyIndex()).portmask),
                    engine_.ports().current().label);
 }
 
