@@ -122,8 +122,14 @@ void CMainFrame::execute(int id) {
     if (engine_.busy() || shutDown_) {
         return;
     }
+    const bool wasActive = isActiveWindow();
     dispatch(id);
     updateCommandStates();
+    // A dialog the command opened took the activation; where no window
+    // manager hands it back, the window's keys would be dead until a click.
+    if (wasActive && !shutDown_ && !isActiveWindow()) {
+        activateWindow();
+    }
     // A close asked for while the command's module call ran.
     if (closeRequested_ && !engine_.busy()) {
         close();
@@ -158,8 +164,9 @@ bool CMainFrame::commandEnabled(int id) const {
         case cmd::kGeneral:
             return static_cast<bool>(dialogs_.editGeneralOptions);
         case cmd::kFillBuffer:
+            return static_cast<bool>(dialogs_.fillBuffer);
         case cmd::kXorBuffer:
-            return static_cast<bool>(dialogs_.askByteValue);
+            return static_cast<bool>(dialogs_.xorBuffer);
         default:
             return true;
     }

@@ -18,9 +18,6 @@ namespace veldrix {
 
 namespace {
 
-// Where the chip selection window opens, from the main window's corner.
-constexpr QPoint kChipWindowOffset(100, 70);
-
 // The selected bytes of `editor` as a block of the buffer: the editors show
 // the buffer in place, each from its address offset on.
 struct SelectedBlock {
@@ -194,21 +191,11 @@ void CMainFrame::bufferTransformed(bool ran) {
 }
 
 void CMainFrame::fillBuffer() {
-    if (engine_.buffer().length() == 0) {
-        return;
-    }
-    if (const auto value = dialogs_.askByteValue(this, QStringLiteral("Fill"))) {
-        bufferTransformed(FillBuffer(engine_.buffer(), *value));
-    }
+    bufferTransformed(dialogs_.fillBuffer(engine_, this));
 }
 
 void CMainFrame::xorBuffer() {
-    if (engine_.buffer().length() == 0) {
-        return;
-    }
-    // A cancelled dialog still clears the marks.
-    bufferTransformed(
-        XorBuffer(engine_.buffer(), dialogs_.askByteValue(this, QStringLiteral("Xor"))));
+    bufferTransformed(dialogs_.xorBuffer(engine_, this));
 }
 
 void CMainFrame::showDigest(const std::optional<std::string>& text) {
@@ -218,32 +205,22 @@ void CMainFrame::showDigest(const std::optional<std::string>& text) {
 }
 
 void CMainFrame::selectChip() {
-    dialogs_.selectChip(this, frameGeometry().topLeft() + kChipWindowOffset);
-    engine_.chipSelectionClosed();
-    refreshTitle();
+    // The command states follow the module's capabilities once the command
+    // has run, whatever the window's outcome.
+    dialogs_.selectChip(engine_, this);
 }
 
 void CMainFrame::editDeviceVoltages() {
-    // Nothing to set without a chip.
-    if (engine_.callBlock().size == 0) {
-        return;
-    }
-    if (dialogs_.editDeviceVoltages(this)) {
-        engine_.modules().showVoltagePanes();
-    }
+    dialogs_.editDeviceVoltages(engine_, this);
 }
 
 void CMainFrame::editConfigKeys() {
-    dialogs_.editConfigKeys(this);
+    dialogs_.editConfigKeys(engine_, this);
 }
 
 void CMainFrame::editSettings() {
-    const bool accepted = dialogs_.editSettings(this);
-    if (accepted) {
-        const ProgramSettings& settings = engine_.settings().settings();
-        editors_->applySettings(settings.colors, settings.font);
-        ui_.setBeep(settings.main.beep != 0);
-        engine_.modules().setModuleRoot(engine_.moduleRoot());
+    if (dialogs_.editSettings(engine_, editors_->mainEditor(), editors_->secondEditor(), this)) {
+        ui_.setBeep(engine_.settings().settings().main.beep != 0);
     }
     // OK and Cancel may both have bound the driver anew.
     refillPortBar();
@@ -251,9 +228,8 @@ void CMainFrame::editSettings() {
 }
 
 void CMainFrame::editGeneralOptions() {
-    dialogs_.editGeneralOptions(this);
-    engine_.buffer().setSplitView(engine_.settings().settings().general.EepSplit != 0);
-    engine_.buffer().AttachEditors();
+    // The new layout comes through the buffer's layout listener.
+    dialogs_.editGeneralOptions(engine_, this);
 }
 
 void CMainFrame::selectFamily(unsigned index) {
