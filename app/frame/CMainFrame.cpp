@@ -125,6 +125,7 @@ void CMainFrame::execute(int id) {
     const bool wasActive = isActiveWindow();
     dispatch(id);
     updateCommandStates();
+    reportSettingsWriteFailure();
     // A dialog the command opened took the activation; where no window
     // manager hands it back, the window's keys would be dead until a click.
     if (wasActive && !shutDown_ && !isActiveWindow()) {
@@ -194,6 +195,12 @@ void CMainFrame::disableCommands() {
     portBar_->ports().setEnabled(false);
 }
 
+void CMainFrame::reportSettingsWriteFailure() {
+    if (const std::optional<SettingsWriteFailure> failure = engine_.takeSettingsWriteFailure()) {
+        ui_.messageBox(DD_MB_ICONEXCLAMATION, settingsWriteFailureText(*failure));
+    }
+}
+
 void CMainFrame::refillPortBar() {
     portBar_->fill(engine_.ports().labelsOfKinds(hardwareFamily(engine_.familyIndex()).portmask),
                    engine_.ports().current().label);
@@ -260,6 +267,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     shutDown();
+    // The last write of the run: the next start would find the old settings.
+    reportSettingsWriteFailure();
     event->accept();
 }
 

@@ -5,6 +5,7 @@
 
 #include "buffer/BufferTools.h"
 #include "core/Application.h"
+#include "core/TextFormat.h"
 #include "frame/AboutBox.h"
 #include "frame/CMainFrame.h"
 #include "frame/EditorPane.h"
@@ -13,10 +14,14 @@
 #include "frame/GuiUserInterface.h"
 #include "frame/UiTranslators.h"
 #include "hexedit/CHexEditBase.h"
+#include "platform/FaultGuard.h"
 
 namespace veldrix {
 
 namespace {
+
+constexpr const char* kDriverFaultText =
+    "The programmer driver failed (%s) during the operation: its result cannot be trusted";
 
 // The selected bytes of `editor` as a block of the buffer: the editors show
 // the buffer in place, each from its address offset on.
@@ -134,7 +139,35 @@ void CMainFrame::dispatch(int id) {
 void CMainFrame::runOperation(Command command) {
     // The progress window lets clicks through while the module works.
     disableCommands();
-    (void)engine_.operations().run(command);
+    concludeOperation(engine_.operations().run(command));
+}
+
+void CMainFrame::concludeOperation(const OperationOutcome& outcome) {
+    switch (outcome.verdict) {
+        case Verdict::DriverFault:
+            // The module may well have reported success on a board whose
+            // state nobody knows; its status line only blinked "voltage ERR".
+            ui_.messageBox(DD_MB_ICONEXCLAMATION,
+                           formatLimited(kMessageTextCapacity, kDriverFaultText,
+                                         platform::faultName(outcome.driverFault)));
+            break;
+        case Verdict::Success:
+        case Verdict::FailedChipUnchanged:
+        case Verdict::FailedChipChanged:
+        case Verdict::NotSupported:
+        case Verdict::ModuleFault:
+        case Verdict::NoImage:
+            // Said by the operation's own messages, as far as the operation
+            // reports its results at all (Test and Unlock report none).
+            break;
+        case Verdict::NotConfirmed:
+            // The user said no.
+            break;
+        case Verdict::Refused:
+            // Nothing was sent: another call is running or no module entry
+            // is bound, and the commands are disabled in both cases.
+            break;
+    }
 }
 
 void CMainFrame::openFile() {
