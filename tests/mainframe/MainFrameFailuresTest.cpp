@@ -31,6 +31,7 @@ TEST_F(MainFrameFailures, SettingsThatCannotBeSavedAreReportedOnce) {
     recordBox(box);
     frame().execute(cmd::kFamilyHoltan);
     EXPECT_EQ(box, expected);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame()));
     {
         const NoModalExpected noSecondBox;
         frame().execute(cmd::kFamilyTessaro);
