@@ -166,9 +166,10 @@ void ModuleSelection::applyChip() {
     // The keys follow the applied chip's algorithm, as the module may now
     // have confirmed or adjusted it.
     keys_.ApplyAlgorithm();
-    if (accepted_) {
-        showVoltagePanes();
-    }
+    // Also after Cancel: applying the chip again sets its own voltages, and
+    // panes still showing ones chosen in Device options would name voltages
+    // the next operation does not use.
+    showVoltagePanes();
     if (chipAppliedHook_) {
         chipAppliedHook_();
     }

@@ -10,10 +10,10 @@
 
 #include "core/Application.h"
 #include "core/HardwareFamilies.h"
+#include "dialogs/FamilyIcon.h"
 #include "dialogs/ProgressWindow.h"
 #include "frame/CommandActions.h"
 #include "frame/EditorPane.h"
-#include "frame/FamilyIcon.h"
 #include "frame/FileChooser.h"
 #include "frame/FrameCommandIds.h"
 #include "frame/FrameStatusBar.h"
@@ -122,8 +122,15 @@ void CMainFrame::execute(int id) {
     if (engine_.busy() || shutDown_) {
         return;
     }
+    const bool wasActive = isActiveWindow();
     dispatch(id);
     updateCommandStates();
+    reportSettingsWriteFailure();
+    // A dialog the command opened took the activation; where no window
+    // manager hands it back, the window's keys would be dead until a click.
+    if (wasActive && !shutDown_ && !isActiveWindow()) {
+        activateWindow();
+    }
     // A close asked for while the command's module call ran.
     if (closeRequested_ && !engine_.busy()) {
         close();
@@ -158,8 +165,9 @@ bool CMainFrame::commandEnabled(int id) const {
         case cmd::kGeneral:
             return static_cast<bool>(dialogs_.editGeneralOptions);
         case cmd::kFillBuffer:
+            return static_cast<bool>(dialogs_.fillBuffer);
         case cmd::kXorBuffer:
-            return static_cast<bool>(dialogs_.askByteValue);
+            return static_cast<bool>(dialogs_.xorBuffer);
         default:
             return true;
     }
@@ -187,8 +195,14 @@ void CMainFrame::disableCommands() {
     portBar_->ports().setEnabled(false);
 }
 
+void CMainFrame::reportSettingsWriteFailure() {
+    if (const std::optional<SettingsWriteFailure> failure = engine_.takeSettingsWriteFailure()) {
+        ui_.messageBox(DD_MB_ICONEXCLAMATION, settingsWriteFailureText(*failure));
+    }
+}
+
 void CMainFrame::refillPortBar() {
-    portBar_->fill(engine_.ports().entries(), hardwareFamily(engine_.familyIndex()).portmask,
+    portBar_->fill(engine_.ports().labelsOfKinds(hardwareFamily(engine_.familyIndex()).portmask),
                    engine_.ports().current().label);
 }
 
@@ -253,6 +267,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     shutDown();
+    // The last write of the run: the next start would find the old settings.
+    reportSettingsWriteFailure();
     event->accept();
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "core/DeviceCommands.h"
+#include "core/OperationOutcome.h"
 #include "frame/FrameView.h"
 #include "frame/OptionDialogs.h"
 #include "frame/WindowPlacement.h"
@@ -85,6 +86,9 @@ private:
     // The window got the keyboard: the last getpage copy goes (never while a
     // module call may still use it) and an editor gets the focus.
     void frameFocused();
+    // Once a run: settings that did not reach the store would be lost
+    // without a word.
+    void reportSettingsWriteFailure();
     void refillPortBar();
     void portBarEntered();
     void portChosen(const QString& label);
@@ -92,6 +96,8 @@ private:
     // Command handlers.
     void dispatch(int id);
     void runOperation(Command command);
+    // What the window adds to the operation's own messages, by its verdict.
+    void concludeOperation(const OperationOutcome& outcome);
     void openFile();
     void saveFileAs();
     void openBlock();

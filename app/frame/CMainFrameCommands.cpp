@@ -5,6 +5,7 @@
 
 #include "buffer/BufferTools.h"
 #include "core/Application.h"
+#include "core/TextFormat.h"
 #include "frame/AboutBox.h"
 #include "frame/CMainFrame.h"
 #include "frame/EditorPane.h"
@@ -13,13 +14,14 @@
 #include "frame/GuiUserInterface.h"
 #include "frame/UiTranslators.h"
 #include "hexedit/CHexEditBase.h"
+#include "platform/FaultGuard.h"
 
 namespace veldrix {
 
 namespace {
 
-// Where the chip selection window opens, from the main window's corner.
-constexpr QPoint kChipWindowOffset(100, 70);
+constexpr const char* kDriverFaultText =
+    "The programmer driver failed (%s) during the operation: its result cannot be trusted";
 
 // The selected bytes of `editor` as a block of the buffer: the editors show
 // the buffer in place, each from its address offset on.
@@ -137,7 +139,35 @@ void CMainFrame::dispatch(int id) {
 void CMainFrame::runOperation(Command command) {
     // The progress window lets clicks through while the module works.
     disableCommands();
-    (void)engine_.operations().run(command);
+    concludeOperation(engine_.operations().run(command));
+}
+
+void CMainFrame::concludeOperation(const OperationOutcome& outcome) {
+    switch (outcome.verdict) {
+        case Verdict::DriverFault:
+            // The module may well have reported success on a board whose
+            // state nobody knows; its status line only blinked "voltage ERR".
+            ui_.messageBox(DD_MB_ICONEXCLAMATION,
+                           formatLimited(kMessageTextCapacity, kDriverFaultText,
+                                         platform::faultName(outcome.driverFault)));
+            break;
+        case Verdict::Success:
+        case Verdict::FailedChipUnchanged:
+        case Verdict::FailedChipChanged:
+        case Verdict::NotSupported:
+        case Verdict::ModuleFault:
+        case Verdict::NoImage:
+            // Said by the operation's own messages, as far as the operation
+            // reports its results at all (Test and Unlock report none).
+            break;
+        case Verdict::NotConfirmed:
+            // The user said no.
+            break;
+        case Verdict::Refused:
+            // Nothing was sent: another call is running or no module entry
+            // is bound, and the commands are disabled in both cases.
+            break;
+    }
 }
 
 void CMainFrame::openFile() {
@@ -194,21 +224,11 @@ void CMainFrame::bufferTransformed(bool ran) {
 }
 
 void CMainFrame::fillBuffer() {
-    if (engine_.buffer().length() == 0) {
-        return;
-    }
-    if (const auto value = dialogs_.askByteValue(this, QStringLiteral("Fill"))) {
-        bufferTransformed(FillBuffer(engine_.buffer(), *value));
-    }
+    bufferTransformed(dialogs_.fillBuffer(engine_, this));
 }
 
 void CMainFrame::xorBuffer() {
-    if (engine_.buffer().length() == 0) {
-        return;
-    }
-    // A cancelled dialog still clears the marks.
-    bufferTransformed(
-        XorBuffer(engine_.buffer(), dialogs_.askByteValue(this, QStringLiteral("Xor"))));
+    bufferTransformed(dialogs_.xorBuffer(engine_, this));
 }
 
 void CMainFrame::showDigest(const std::optional<std::string>& text) {
@@ -218,32 +238,22 @@ void CMainFrame::showDigest(const std::optional<std::string>& text) {
 }
 
 void CMainFrame::selectChip() {
-    dialogs_.selectChip(this, frameGeometry().topLeft() + kChipWindowOffset);
-    engine_.chipSelectionClosed();
-    refreshTitle();
+    // The command states follow the module's capabilities once the command
+    // has run, whatever the window's outcome.
+    dialogs_.selectChip(engine_, this);
 }
 
 void CMainFrame::editDeviceVoltages() {
-    // Nothing to set without a chip.
-    if (engine_.callBlock().size == 0) {
-        return;
-    }
-    if (dialogs_.editDeviceVoltages(this)) {
-        engine_.modules().showVoltagePanes();
-    }
+    dialogs_.editDeviceVoltages(engine_, this);
 }
 
 void CMainFrame::editConfigKeys() {
-    dialogs_.editConfigKeys(this);
+    dialogs_.editConfigKeys(engine_, this);
 }
 
 void CMainFrame::editSettings() {
-    const bool accepted = dialogs_.editSettings(this);
-    if (accepted) {
-        const ProgramSettings& settings = engine_.settings().settings();
-        editors_->applySettings(settings.colors, settings.font);
-        ui_.setBeep(settings.main.beep != 0);
-        engine_.modules().setModuleRoot(engine_.moduleRoot());
+    if (dialogs_.editSettings(engine_, editors_->mainEditor(), editors_->secondEditor(), this)) {
+        ui_.setBeep(engine_.settings().settings().main.beep != 0);
     }
     // OK and Cancel may both have bound the driver anew.
     refillPortBar();
@@ -251,9 +261,8 @@ void CMainFrame::editSettings() {
 }
 
 void CMainFrame::editGeneralOptions() {
-    dialogs_.editGeneralOptions(this);
-    engine_.buffer().setSplitView(engine_.settings().settings().general.EepSplit != 0);
-    engine_.buffer().AttachEditors();
+    // The new layout comes through the buffer's layout listener.
+    dialogs_.editGeneralOptions(engine_, this);
 }
 
 void CMainFrame::selectFamily(unsigned index) {

@@ -2,10 +2,25 @@
 
 #include <QVBoxLayout>
 
-#include "frame/EditorAppearance.h"
 #include "hexedit/CHexEditBase.h"
+#include "hexedit/HexEditSettings.h"
 
 namespace veldrix {
+
+namespace {
+
+constexpr std::uint32_t kAddressDigits = 6;
+constexpr std::uint32_t kBytesPerRow = 16;
+
+// The presentation both editors of the main window have.
+void configureEditor(CHexEditBase& editor) {
+    editor.SetAddressDigits(kAddressDigits, false);
+    editor.SetShowAddress(true, false);
+    editor.SetShowAscii(true, false);
+    editor.SetBytesPerRow(kBytesPerRow, false, false);
+}
+
+}  // namespace
 
 EditorPane::EditorPane(QWidget* parent)
     : QWidget(parent),
@@ -34,8 +49,8 @@ void EditorPane::layOut() {
 }
 
 void EditorPane::applySettings(const ColorSettings& colors, const FontSettings& font) {
-    applyEditorSettings(*main_, colors, font);
-    applyEditorSettings(*second_, colors, font);
+    applyHexEditSettings(*main_, colors, font);
+    applyHexEditSettings(*second_, colors, font);
 }
 
 bool EditorPane::hasSelection() const noexcept {

@@ -49,6 +49,9 @@ bool GuiSession::start() {
     frame_ = std::make_unique<CMainFrame>(engine_, ui_, translators_, std::move(dialogs_),
                                           std::move(files_));
     frame_->show();
+    // The program was just started: its keys work at once, also where no
+    // window manager activates a new window.
+    frame_->activateWindow();
     // Driver and module messages appear over the shown window.
     engine_.restore(choices);
     frame_->familyChanged();

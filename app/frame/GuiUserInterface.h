@@ -44,6 +44,7 @@ public:
     // The `beep` setting as the status thread reads it; set it whenever the
     // setting changes. bind() takes the stored value.
     void setBeep(bool on) noexcept { beep_.store(on); }
+    [[nodiscard]] bool beeps() const noexcept { return beep_.load(); }
 
     // UserInterface. showStatusMessage() runs on the status thread; all
     // others on the GUI thread.

@@ -1,37 +1,44 @@
 #pragma once
-// The option dialogs that main window commands open, plugged in as
-// functions. A command whose dialog is not plugged in stays disabled.
+// The dialogs that main window commands open, plugged in as functions. A
+// command whose dialog is not plugged in stays disabled.
 //
-// A dialog only edits the engine's records (and, for the driver file and
-// ECR, rebinds the driver as it goes). What follows a dialog is the main
-// window's: writing the family section after the chip window, refreshing the
-// voltage panes, applying colours and font after Settings, re-attaching the
-// buffer after General, filling or xoring the buffer with the value.
+// A dialog does all that concerns the engine: it edits the engine's records
+// and takes the steps that follow on them (the family section written after
+// the chip window, the voltage panes refreshed, the driver bound again, the
+// buffer attached again after General, the buffer filled or xored). What
+// follows for the main window's own widgets is the window's: command
+// states, port bar, title, the status thread's copy of `beep`, the focus.
 
-#include <QPoint>
-#include <QString>
-#include <cstdint>
 #include <functional>
-#include <optional>
 
 class QWidget;
 
 namespace veldrix {
 
+class Application;
+class CHexEditBase;
+
 struct OptionDialogs {
-    // The chip selection window, modal, at `place` on the screen; the
-    // engine's module selection holds the outcome.
-    std::function<void(QWidget* parent, QPoint place)> selectChip;
+    using Dialog = std::function<void(Application& app, QWidget* parent)>;
+    // True when the editors' contents changed and they are to be refocused.
+    using BufferDialog = std::function<bool(Application& app, QWidget* parent)>;
+
+    // The chip selection window, modal, beside the main window.
+    Dialog selectChip;
     // Advanced Options on the applied chip's write algorithms and keys.
-    std::function<void(QWidget* parent)> editConfigKeys;
-    // The chip's voltages; true when OK set them.
-    std::function<bool(QWidget* parent)> editDeviceVoltages;
-    // Driver, port, ECR, module folder, colours, font and sound; true on OK.
-    std::function<bool(QWidget* parent)> editSettings;
+    Dialog editConfigKeys;
+    // The chip's voltages; nothing without a chip.
+    Dialog editDeviceVoltages;
+    // Driver, port, ECR, module folder, colours, font and sound; on OK the
+    // colours and font go to both editors. True after OK.
+    std::function<bool(Application& app, CHexEditBase& mainEditor, CHexEditBase& secondEditor,
+                       QWidget* parent)>
+        editSettings;
     // The write options and the split view.
-    std::function<void(QWidget* parent)> editGeneralOptions;
-    // The byte for Fill or Xor; the title names the tool. Nothing when cancelled.
-    std::function<std::optional<std::uint8_t>(QWidget* parent, const QString& title)> askByteValue;
+    Dialog editGeneralOptions;
+    // The value dialog, then the tool on the buffer.
+    BufferDialog fillBuffer;
+    BufferDialog xorBuffer;
 };
 
 }  // namespace veldrix

@@ -22,14 +22,11 @@ PortBar::PortBar(QWidget* parent) : QToolBar(parent), ports_(new QComboBox(this)
     retranslate();
 }
 
-void PortBar::fill(const std::vector<PortRecord>& entries, std::uint16_t portmask,
-                   const std::string& current) {
+void PortBar::fill(const std::vector<std::string>& labels, const std::string& current) {
     const QSignalBlocker blocker(ports_);
     ports_->clear();
-    for (const PortRecord& entry : entries) {
-        if (entry.kind != 0 && (entry.kind & portmask) != 0) {
-            ports_->addItem(QString::fromStdString(entry.label));
-        }
+    for (const std::string& label : labels) {
+        ports_->addItem(QString::fromStdString(label));
     }
     ports_->setCurrentIndex(std::max(ports_->findText(QString::fromStdString(current)), 0));
 }

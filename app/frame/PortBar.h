@@ -5,11 +5,8 @@
 // bar was never filled; it is left out.)
 
 #include <QToolBar>
-#include <cstdint>
 #include <string>
 #include <vector>
-
-#include "ports/PortList.h"
 
 class QComboBox;
 
@@ -23,10 +20,9 @@ public:
 
     explicit PortBar(QWidget* parent = nullptr);
 
-    // The labels of the ports whose kind is in `portmask`, with `current`
-    // selected (the first when it is not among them). Sends no signal.
-    void fill(const std::vector<PortRecord>& entries, std::uint16_t portmask,
-              const std::string& current);
+    // The port labels, with `current` selected (the first when it is not
+    // among them). Sends no signal.
+    void fill(const std::vector<std::string>& labels, const std::string& current);
 
     [[nodiscard]] QComboBox& ports() noexcept { return *ports_; }
 

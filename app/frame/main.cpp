@@ -5,6 +5,7 @@
 
 #include "core/SettingsStore.h"
 #include "frame/GuiSession.h"
+#include "frame/ProgramDialogs.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
     }
     // Relative driver paths and the module folder are found beside the program.
     const std::filesystem::path base = QCoreApplication::applicationDirPath().toStdString();
-    veldrix::GuiSession session(veldrix::SettingsStore::openUserStore(base), base);
+    veldrix::GuiSession session(veldrix::SettingsStore::openUserStore(base), base,
+                                veldrix::programDialogs());
     if (!session.start()) {
         return 1;
     }

@@ -1,6 +1,7 @@
 #include "hexedit/HexEditSettings.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "hexedit/HexFont.h"
@@ -14,13 +15,20 @@ constexpr Colorref kFrameColor = 0xFF00FF;
 // Weights a font record may carry; 0 means "don't care".
 constexpr int kMinWeight = 1;
 constexpr int kMaxWeight = 1000;
+// Character heights the editor is usable with, pixels; a damaged store may
+// give any number.
+constexpr std::int64_t kSmallestPixels = 6;
+constexpr std::int64_t kLargestPixels = 144;
 
 }  // namespace
 
 QFont hexEditFontFromSettings(const FontSettings& record) {
     QFont font(QString::fromStdString(record.lfFaceName));
+    // Negative heights give the character height, positive ones the cell's;
+    // both are taken as the character height here.
     if (record.lfHeight != 0) {
-        font.setPixelSize(std::abs(record.lfHeight));
+        const std::int64_t pixels = std::llabs(static_cast<std::int64_t>(record.lfHeight));
+        font.setPixelSize(static_cast<int>(std::clamp(pixels, kSmallestPixels, kLargestPixels)));
     }
     if (record.lfWeight != 0) {
         font.setWeight(

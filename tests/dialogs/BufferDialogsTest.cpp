@@ -153,31 +153,21 @@ TEST_F(BufferDialogsTest, TheValueDialogTakesOnlyAByte) {
 // Cancel: Fill leaves everything; Xor still clears the marks and asks for
 // the refocus.
 TEST_F(BufferDialogsTest, FillAndXorAfterTheirValueDialog) {
-    const auto answer = [](const char* value) {
-        onNextModal([value](QWidget& dialog) {
-            if (value == nullptr) {
-                click(dialog, QStringLiteral("Cancel"));
-                return;
-            }
-            dialog.findChild<QLineEdit*>()->setText(QString::fromLatin1(value));
-            click(dialog, QStringLiteral("OK"));
-        });
-    };
     mainView.setMark(1, true);
-    answer(nullptr);
+    answerValueDialog(nullptr);
     EXPECT_FALSE(RunFillBuffer(buffer, Language::English, nullptr));
     EXPECT_EQ(buffer.data()[0], 0xFF);
-    answer("90");
+    answerValueDialog("90");
     EXPECT_TRUE(RunFillBuffer(buffer, Language::English, nullptr));
     EXPECT_EQ(buffer.data()[0], 90);
     EXPECT_EQ(buffer.data()[0x101FF], 90);
     EXPECT_EQ(mainView.markedCount(), 1u);
 
-    answer(nullptr);
+    answerValueDialog(nullptr);
     EXPECT_TRUE(RunXorBuffer(buffer, Language::English, nullptr));
     EXPECT_EQ(buffer.data()[0], 90);
     EXPECT_EQ(mainView.markedCount(), 0u);
-    answer("255");
+    answerValueDialog("255");
     EXPECT_TRUE(RunXorBuffer(buffer, Language::English, nullptr));
     EXPECT_EQ(buffer.data()[0x101FF], 90 ^ 0xFF);
 }

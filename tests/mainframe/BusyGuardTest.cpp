@@ -11,6 +11,7 @@
 #include "ModalDialogs.h"
 #include "dialogs/ProgressWindow.h"
 #include "frame/FrameCommandIds.h"
+#include "frame/ProgramDialogs.h"
 
 namespace veldrix::test {
 namespace {
@@ -54,6 +55,23 @@ TEST_F(BusyGuard, CommandsArePutOffWhileTheModuleRuns) {
     EXPECT_TRUE(action(cmd::kRead)->isEnabled());
     EXPECT_TRUE(action(cmd::kFamilyHoltan)->isEnabled());
     EXPECT_TRUE(ports->isEnabled());
+}
+
+// A dialog would run module calls of its own (the chip window loads
+// modules, Settings binds the driver) under the running one.
+TEST_F(BusyGuard, NoDialogOpensWhileTheModuleRuns) {
+    storeSimulatorChoice();
+    start(programDialogs());
+    readWith([&] {
+        for (int id : {cmd::kDevice, cmd::kDeviceVoltage, cmd::kConfigKeys, cmd::kSettings,
+                       cmd::kGeneral, cmd::kFillBuffer, cmd::kXorBuffer}) {
+            EXPECT_FALSE(action(id)->isEnabled()) << std::hex << id;
+            const NoModalExpected noDialog;
+            frame().execute(id);
+        }
+    });
+    EXPECT_EQ(engine().operations().lastOutcome().verdict, Verdict::Success);
+    EXPECT_TRUE(action(cmd::kSettings)->isEnabled());
 }
 
 TEST_F(BusyGuard, ACloseDuringTheCallCancelsItAndClosesAfterwards) {

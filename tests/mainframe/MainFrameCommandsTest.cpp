@@ -20,44 +20,35 @@ std::string readFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Every plugged-in dialog, recording what it was asked.
+// Every plugged-in dialog, recording that it opened; `during` runs as the
+// dialog's work, `accept` is what it answers.
 struct DialogRecorder {
     std::vector<std::string> opened;
-    QPoint chipWindowPlace;
-    std::optional<std::uint8_t> byteValue;
-    QString byteTitle;
     bool accept = true;
-    std::function<void()> duringSettings;
-    std::function<void()> duringGeneral;
+    std::function<void()> during = [] {};
 
     OptionDialogs dialogs() {
+        const auto record = [this](const char* name) {
+            opened.emplace_back(name);
+            during();
+        };
         OptionDialogs plugged;
-        plugged.selectChip = [this](QWidget*, QPoint place) {
-            opened.push_back("chip");
-            chipWindowPlace = place;
-        };
-        plugged.editConfigKeys = [this](QWidget*) { opened.push_back("keys"); };
-        plugged.editDeviceVoltages = [this](QWidget*) {
-            opened.push_back("voltages");
+        plugged.selectChip = [record](Application&, QWidget*) { record("chip"); };
+        plugged.editConfigKeys = [record](Application&, QWidget*) { record("keys"); };
+        plugged.editDeviceVoltages = [record](Application&, QWidget*) { record("voltages"); };
+        plugged.editSettings = [this, record](Application&, CHexEditBase&, CHexEditBase&,
+                                              QWidget*) {
+            record("settings");
             return accept;
         };
-        plugged.editSettings = [this](QWidget*) {
-            opened.push_back("settings");
-            if (duringSettings) {
-                duringSettings();
-            }
+        plugged.editGeneralOptions = [record](Application&, QWidget*) { record("general"); };
+        plugged.fillBuffer = [this, record](Application&, QWidget*) {
+            record("fill");
             return accept;
         };
-        plugged.editGeneralOptions = [this](QWidget*) {
-            opened.push_back("general");
-            if (duringGeneral) {
-                duringGeneral();
-            }
-        };
-        plugged.askByteValue = [this](QWidget*, const QString& title) {
-            opened.push_back("value");
-            byteTitle = title;
-            return byteValue;
+        plugged.xorBuffer = [this, record](Application&, QWidget*) {
+            record("xor");
+            return accept;
         };
         return plugged;
     }
@@ -271,69 +262,50 @@ TEST_F(MainFrameCommands, UnpluggedDialogsLeaveTheirCommandsDisabled) {
     }
 }
 
-TEST_F(MainFrameCommands, PluggedDialogsAreOpenedAndTheirResultsApplied) {
+TEST_F(MainFrameCommands, PluggedDialogsAreOpenedAndTheWindowFollowsThem) {
     DialogRecorder recorder;
     startOnSimulator(recorder.dialogs());
-    for (int id : {cmd::kDevice, cmd::kDeviceVoltage, cmd::kConfigKeys, cmd::kSettings,
-                   cmd::kGeneral, cmd::kFillBuffer, cmd::kXorBuffer}) {
+    const std::vector<int> dialogCommands{cmd::kDevice,   cmd::kDeviceVoltage, cmd::kConfigKeys,
+                                          cmd::kSettings, cmd::kGeneral,       cmd::kFillBuffer,
+                                          cmd::kXorBuffer};
+    for (int id : dialogCommands) {
         EXPECT_TRUE(enabledEverywhere(id)) << std::hex << id;
+        frame().execute(id);
     }
-    DataBuffer& buffer = engine().buffer();
+    EXPECT_EQ(recorder.opened, (std::vector<std::string>{"chip", "voltages", "keys", "settings",
+                                                         "general", "fill", "xor"}));
 
-    recorder.byteValue = 0x5A;
-    frame().execute(cmd::kFillBuffer);
-    EXPECT_EQ(recorder.byteTitle, "Fill");
-    EXPECT_EQ(buffer.data()[buffer.length() - 1], 0x5A);
-    recorder.byteValue = 0x0F;
-    frame().execute(cmd::kXorBuffer);
-    EXPECT_EQ(recorder.byteTitle, "Xor");
-    EXPECT_EQ(buffer.data()[0], 0x55);
-    // A cancelled value changes no byte.
-    recorder.byteValue.reset();
-    frame().execute(cmd::kFillBuffer);
-    EXPECT_EQ(buffer.data()[0], 0x55);
-
-    // After the chip window the family section is written.
-    store(QStringLiteral("Hardware/tessaro/lastchip"), QStringLiteral("stale"));
+    // The commands follow the module the chip window leaves behind.
+    recorder.during = [&] { engine().callBlock().funcs[DD_FN_ERASE] = 0; };
     frame().execute(cmd::kDevice);
-    EXPECT_EQ(recorder.chipWindowPlace, frame().frameGeometry().topLeft() + QPoint(100, 70));
-    EXPECT_EQ(stored(QStringLiteral("Hardware/tessaro/lastchip")).toString(), "W27C512");
+    EXPECT_FALSE(enabledEverywhere(cmd::kErase));
 
-    // Settings' colours reach both editors on OK only.
-    recorder.duringSettings = [&] { engine().settings().settings().colors.hexcol = 0x00FF00; };
+    // A changed buffer is shown with the focus in the main editor; an
+    // unchanged one keeps the focus where it was.
+    recorder.during = [] {};
+    auto* ports = frame().findChild<QWidget*>(QStringLiteral("ports"));
+    recorder.accept = false;
+    for (int id : {cmd::kFillBuffer, cmd::kXorBuffer}) {
+        ports->setFocus();
+        frame().execute(id);
+        EXPECT_TRUE(ports->hasFocus()) << std::hex << id;
+    }
+    recorder.accept = true;
+    for (int id : {cmd::kFillBuffer, cmd::kXorBuffer}) {
+        ports->setFocus();
+        frame().execute(id);
+        EXPECT_TRUE(mainEditor().hasFocus()) << std::hex << id;
+    }
+
+    // The status thread beeps as Settings left the setting, after OK only.
+    ASSERT_TRUE(session->ui().beeps());
+    recorder.during = [&] { engine().settings().settings().main.beep = 0; };
     recorder.accept = false;
     frame().execute(cmd::kSettings);
-    EXPECT_NE(mainEditor().colors().hexText, 0x00FF00u);
+    EXPECT_TRUE(session->ui().beeps());
     recorder.accept = true;
     frame().execute(cmd::kSettings);
-    EXPECT_EQ(mainEditor().colors().hexText, 0x00FF00u);
-    EXPECT_EQ(secondEditor().colors().hexText, 0x00FF00u);
-
-    // General's split view takes effect at once.
-    dlldata& block = engine().callBlock();
-    block.eepofs = block.size;
-    block.eeplen = 64;
-    engine().buffer().SetBuffers();
-    ASSERT_FALSE(secondEditor().isHidden());
-    recorder.duringGeneral = [&] { engine().settings().settings().general.EepSplit = 0; };
-    frame().execute(cmd::kGeneral);
-    EXPECT_TRUE(secondEditor().isHidden());
-    EXPECT_EQ(mainEditor().length(), buffer.length());
-
-    frame().execute(cmd::kConfigKeys);
-    frame().execute(cmd::kDeviceVoltage);
-    EXPECT_EQ(recorder.opened,
-              (std::vector<std::string>{"value", "value", "value", "chip", "settings", "settings",
-                                        "general", "keys", "voltages"}));
-}
-
-TEST_F(MainFrameCommands, DeviceVoltageDoesNothingWithoutAChip) {
-    DialogRecorder recorder;
-    store(QStringLiteral("General/hardware"), kHoltan);
-    store(QStringLiteral("Hardware/holtan/port"), QStringLiteral("SIM"));
-    start(recorder.dialogs());
-    frame().execute(cmd::kDeviceVoltage);
-    EXPECT_TRUE(recorder.opened.empty());
+    EXPECT_FALSE(session->ui().beeps());
 }
 
 }  // namespace

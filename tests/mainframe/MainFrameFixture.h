@@ -35,7 +35,7 @@ namespace veldrix::test {
 // Answers the main window's file questions from a list, and notes them.
 class ScriptedFileChooser : public FileChooser {
 public:
-    std::deque<QString> answers;  // an empty one cancels
+    std::deque<QString> answers;     // an empty one cancels
     std::vector<QString> suggested;  // what each save question offered
     int questions = 0;
 
@@ -115,7 +115,7 @@ protected:
         return QTest::qWaitFor([&] { return pane("paneMessage") == text; }, 5000);
     }
 
-    [[nodiscard]] std::string ini() const { return dir.file("settings.ini"); }
+    [[nodiscard]] const std::string& ini() const { return settingsFile; }
     [[nodiscard]] QVariant stored(const QString& key) const {
         QSettings settings(QString::fromStdString(ini()), QSettings::IniFormat);
         return settings.value(key);
@@ -126,6 +126,8 @@ protected:
     }
 
     TempDir dir;
+    // Where start() keeps the settings.
+    std::string settingsFile = dir.file("settings.ini");
     ScopedEnvironment simDir{"VELDRIX_SIM_DIR", dir.file("sim").c_str()};
     std::unique_ptr<GuiSession> session;
     ScriptedFileChooser* files = nullptr;

@@ -180,6 +180,20 @@ TEST_F(ModuleSelectionTest, CancelAppliesTheSavedModuleAndChipAgain) {
     EXPECT_EQ(records("alpha").back().size, 512u);
 }
 
+// Applying the chip again gives it its own voltages: the panes say so, not
+// the voltages chosen before the window opened.
+TEST_F(ModuleSelectionTest, CancelShowsTheVoltagesOfTheChipAppliedAgain) {
+    restore("alpha", "WIDE");
+    block.vpp = 130;
+    selection.showVoltagePanes();
+    ASSERT_EQ(ui.pane(Pane::Vpp), "Vpp:13.0");
+    selection.openWindow();
+    selection.chooseModuleRow(1);
+    selection.cancel();
+    EXPECT_EQ(block.vpp, 125);
+    EXPECT_EQ(ui.pane(Pane::Vpp), "Vpp:12.5");
+}
+
 TEST_F(ModuleSelectionTest, DoubleClickAcceptsTheChipLikeOk) {
     restore("alpha", "ONE");
     selection.openWindow();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -52,6 +53,18 @@ inline QString refusalOnOk(QWidget& dialog) {
     });
     click(dialog, QStringLiteral("OK"));
     return reason;
+}
+
+// Answers the next value dialog (Fill, Xor) with `value`; null cancels it.
+inline void answerValueDialog(const char* value) {
+    onNextModal([value](QWidget& dialog) {
+        if (value == nullptr) {
+            click(dialog, QStringLiteral("Cancel"));
+            return;
+        }
+        dialog.findChild<QLineEdit*>()->setText(QString::fromLatin1(value));
+        click(dialog, QStringLiteral("OK"));
+    });
 }
 
 // The row of `text` in `list`, -1 when it is not there.
