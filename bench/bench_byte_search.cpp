@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "VariedBytes.h"
 #include "buffer/ByteSearch.h"
 #include "buffer/SearchPattern.h"
 
@@ -15,15 +16,7 @@ namespace {
 constexpr std::size_t kBufferBytes = 16u * 1024 * 1024;
 
 const std::vector<std::uint8_t>& variedBuffer() {
-    static const std::vector<std::uint8_t> bytes = [] {
-        std::vector<std::uint8_t> varied(kBufferBytes);
-        std::uint32_t state = 0x2468ACE1;
-        for (std::uint8_t& b : varied) {
-            state = state * 1664525u + 1013904223u;
-            b = static_cast<std::uint8_t>(state >> 24);
-        }
-        return varied;
-    }();
+    static const std::vector<std::uint8_t> bytes = bench::variedBytes(kBufferBytes);
     return bytes;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "VariedBytes.h"
 #include "buffer/IntelHexReader.h"
 #include "buffer/IntelHexWriter.h"
 #include "buffer/SRecordReader.h"
@@ -18,15 +19,7 @@ namespace {
 constexpr std::size_t kImageBytes = 4u * 1024 * 1024;
 
 const std::vector<std::uint8_t>& image() {
-    static const std::vector<std::uint8_t> bytes = [] {
-        std::vector<std::uint8_t> varied(kImageBytes);
-        std::uint32_t state = 0x12345678;
-        for (std::uint8_t& b : varied) {
-            state = state * 1664525u + 1013904223u;
-            b = static_cast<std::uint8_t>(state >> 24);
-        }
-        return varied;
-    }();
+    static const std::vector<std::uint8_t> bytes = bench::variedBytes(kImageBytes);
     return bytes;
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "VariedBytes.h"
 #include "buffer/CompareReport.h"
 
 namespace veldrix::test {
@@ -16,15 +17,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Every byte value in no simple order, as a real image holds them.
 Bytes varied(std::size_t length) {
-    Bytes bytes(length);
-    std::uint32_t state = 0x9E3779B9;
-    for (std::uint8_t& b : bytes) {
-        state = state * 1664525u + 1013904223u;
-        b = static_cast<std::uint8_t>(state >> 24);
-    }
-    return bytes;
+    return variedBytes(length);
+}
+
+// The first address whose byte has bit `mask` at `level`.
+std::size_t firstWith(const Bytes& image, std::uint8_t mask, bool level) {
+    const auto at = std::find_if(image.begin(), image.end(),
+                                 [&](std::uint8_t b) { return ((b & mask) != 0) == level; });
+    return static_cast<std::size_t>(at - image.begin());
 }
 
 std::optional<Diagnosis> diagnose(const Bytes& chip, const Bytes& expected) {
@@ -104,9 +105,7 @@ TEST(FaultDiagnosis, AStuckBitPlusOneUnrelatedDifferenceGetsNone) {
     Bytes chip = withDataBitAt(image, 3, 0);
     // A bit read 1 where 0 was wanted: neither the stuck line nor old data
     // explains it.
-    const auto at = static_cast<std::size_t>(
-        std::find_if(image.begin(), image.end(), [](std::uint8_t b) { return (b & 0x20) == 0; }) -
-        image.begin());
+    const auto at = firstWith(image, 0x20, false);
     chip[at] |= 0x20;
     EXPECT_FALSE(diagnose(chip, image));
 }
@@ -114,17 +113,13 @@ TEST(FaultDiagnosis, AStuckBitPlusOneUnrelatedDifferenceGetsNone) {
 TEST(FaultDiagnosis, AStuckLevelThatReadsRightAtOneAddressIsNoLineFault) {
     const Bytes image = varied(4096);
     Bytes chip = withDataBitAt(image, 5, 1);
-    const auto at = static_cast<std::size_t>(
-        std::find_if(image.begin(), image.end(), [](std::uint8_t b) { return (b & 0x20) == 0; }) -
-        image.begin());
+    const auto at = firstWith(image, 0x20, false);
     chip[at] = image[at];
     EXPECT_FALSE(diagnose(chip, image));
 
     // At level 0 the same pattern is what programming over old data leaves.
     chip = withDataBitAt(image, 5, 0);
-    const auto set = static_cast<std::size_t>(
-        std::find_if(image.begin(), image.end(), [](std::uint8_t b) { return (b & 0x20) != 0; }) -
-        image.begin());
+    const auto set = firstWith(image, 0x20, true);
     chip[set] = image[set];
     const auto found = diagnose(chip, image);
     ASSERT_TRUE(found);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "VariedBytes.h"
 #include "buffer/ImageFormat.h"
 #include "buffer/IntelHexReader.h"
 #include "buffer/IntelHexWriter.h"
@@ -15,15 +16,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Every byte value, erased ones among them, in no simple order.
 Bytes varied(std::size_t length) {
-    Bytes bytes(length);
-    std::uint32_t state = static_cast<std::uint32_t>(length) * 2654435761u + 1;
-    for (std::uint8_t& b : bytes) {
-        state = state * 1664525u + 1013904223u;
-        b = static_cast<std::uint8_t>(state >> 24);
-    }
-    return bytes;
+    return variedBytes(length, static_cast<std::uint32_t>(length));
 }
 
 TEST(ImageRoundTrip, RawToHexToSRecordAndBackKeepsEveryByte) {

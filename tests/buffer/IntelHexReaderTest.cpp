@@ -19,12 +19,6 @@ Bytes erased(std::size_t length) {
     return Bytes(length, 0xFF);
 }
 
-ImageFileError errorOf(const std::string& text, std::size_t imageLength) {
-    const ImageReadResult result = readIntelHex(text, imageLength);
-    EXPECT_TRUE(result.image.empty());
-    return result.error.value_or(ImageFileError{ImageFileFault::Malformed, 0, 0xDEAD});
-}
-
 TEST(IntelHexReader, ReadsAPublishedExampleAndFillsTheRestWithTheErasedValue) {
     const std::string text =
         ":10010000214601360121470136007EFE09D2190140\r\n"
@@ -71,11 +65,8 @@ TEST(IntelHexReader, ExtendedLinearAddressesReachPast64KAndRecordsMayCrossA64KBo
     });
     const ImageReadResult result = readIntelHex(text, 0x20001);
     ASSERT_TRUE(result.ok()) << imageFileErrorText(*result.error);
-    Bytes expected = erased(0x20001);
-    expected[0x10010] = 0x11;
-    expected[0x1FFFF] = 0x22;
-    expected[0x20000] = 0x33;
-    expected[0] = 0x44;
+    const Bytes expected =
+        erasedWith(0x20001, {{0x10010, 0x11}, {0x1FFFF, 0x22}, {0x20000, 0x33}, {0, 0x44}});
     EXPECT_EQ(result.image, expected);
 }
 
@@ -90,11 +81,8 @@ TEST(IntelHexReader, ExtendedSegmentAddressesAreTimesSixteenAndWrapWithinTheSegm
     });
     const ImageReadResult result = readIntelHex(text, 0x20000);
     ASSERT_TRUE(result.ok()) << imageFileErrorText(*result.error);
-    Bytes expected = erased(0x20000);
-    expected[0x10008] = 0x01;
-    expected[0x1FFFF] = 0x02;
-    expected[0x10000] = 0x03;
-    expected[0x11] = 0x04;
+    const Bytes expected =
+        erasedWith(0x20000, {{0x10008, 0x01}, {0x1FFFF, 0x02}, {0x10000, 0x03}, {0x11, 0x04}});
     EXPECT_EQ(result.image, expected);
 }
 
@@ -122,13 +110,7 @@ TEST(IntelHexReader, ARecordGivenTwiceWithTheSameBytesIsAccepted) {
 
 TEST(IntelHexReader, EachFaultNamesItsLine) {
     const std::string good = intelRecord(0x00, 0, {0x01, 0x02});
-    struct Case {
-        const char* what;
-        std::string badLine;
-        ImageFileFault fault;
-        std::uint64_t address;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<FaultCase> cases = {
         {"checksum", intelRecord(0x00, 4, {0x01}, 1), ImageFileFault::Checksum, 0},
         {"no colon", "10" + intelRecord(0x00, 4, {0x01}).substr(1), ImageFileFault::Malformed, 0},
         {"space inside", ":01 000400 01FA", ImageFileFault::Malformed, 0},
@@ -144,10 +126,10 @@ TEST(IntelHexReader, EachFaultNamesItsLine) {
          ImageFileFault::BeyondImage, 0xFFFFFFFFu},
         {"overlap", intelRecord(0x00, 0, {0x01, 0x7F}), ImageFileFault::Overlap, 1},
     };
-    for (const Case& c : cases) {
+    for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string text = lines({good, "", c.badLine, intelEnd()});
-        const ImageFileError error = errorOf(text, 0x10);
+        const ImageFileError error = errorOf(readIntelHex(text, 0x10));
         EXPECT_EQ(error.fault, c.fault);
         EXPECT_EQ(error.line, c.badLine.find('\n') == std::string::npos ? 3u : 4u);
         EXPECT_EQ(error.address, c.address);
@@ -155,16 +137,16 @@ TEST(IntelHexReader, EachFaultNamesItsLine) {
 }
 
 TEST(IntelHexReader, ATextWithoutEndRecordIsRefusedAsPossiblyCutShort) {
-    const ImageFileError error = errorOf(lines({intelRecord(0x00, 0, {1}), ""}), 4);
+    const ImageFileError error = errorOf(readIntelHex(lines({intelRecord(0x00, 0, {1}), ""}), 4));
     EXPECT_EQ(error, (ImageFileError{ImageFileFault::MissingEnd, 2}));
-    EXPECT_EQ(errorOf("", 4), (ImageFileError{ImageFileFault::MissingEnd, 1}));
+    EXPECT_EQ(errorOf(readIntelHex("", 4)), (ImageFileError{ImageFileFault::MissingEnd, 1}));
 }
 
 TEST(IntelHexReader, AnEmptyImageTakesOnlyEmptyRecords) {
     const ImageReadResult result = readIntelHex(lines({intelRecord(0x00, 0, {}), intelEnd()}), 0);
     ASSERT_TRUE(result.ok());
     EXPECT_TRUE(result.image.empty());
-    EXPECT_EQ(errorOf(lines({intelRecord(0x00, 0, {1}), intelEnd()}), 0).fault,
+    EXPECT_EQ(errorOf(readIntelHex(lines({intelRecord(0x00, 0, {1}), intelEnd()}), 0)).fault,
               ImageFileFault::BeyondImage);
 }
 

@@ -4,10 +4,22 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "buffer/ImageFileError.h"
+
 namespace veldrix::test {
+
+// The error of a read that must fail, which leaves no image.
+inline ImageFileError errorOf(const ImageReadResult& result) {
+    EXPECT_TRUE(result.image.empty());
+    return result.error.value_or(ImageFileError{ImageFileFault::Malformed, 0, 0xDEAD});
+}
 
 inline std::string hexPairs(const std::vector<std::uint8_t>& bytes) {
     std::string text;
@@ -53,6 +65,24 @@ inline std::string sRecord(char type, unsigned addressBytes, std::uint32_t addre
     }
     bytes.push_back(static_cast<std::uint8_t>(~sum + checksumError));
     return std::string("S") + type + hexPairs(bytes);
+}
+
+// A line that must make the read fail, with the fault and address it names.
+struct FaultCase {
+    const char* what;
+    std::string badLine;
+    ImageFileFault fault;
+    std::uint64_t address;
+};
+
+// An erased image of `length` bytes with the given (address, value) bytes.
+inline std::vector<std::uint8_t> erasedWith(
+    std::size_t length, std::initializer_list<std::pair<std::size_t, std::uint8_t>> placed) {
+    std::vector<std::uint8_t> image(length, 0xFF);
+    for (const auto& [address, value] : placed) {
+        image.at(address) = value;
+    }
+    return image;
 }
 
 // Lines joined with LF, the last one ended too.
