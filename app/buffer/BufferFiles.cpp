@@ -8,8 +8,11 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 #include "buffer/BufferAreas.h"
+#include "buffer/FileBytes.h"
+#include "buffer/ImageText.h"
 
 namespace veldrix {
 
@@ -26,10 +29,13 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
     return text;
 }
 
+[[nodiscard]] std::string fileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
 // The message names the file without its folder.
 [[nodiscard]] UserMessage cantOpen(const std::string& path) {
-    return {MessageChannel::Box,
-            "Can't open file: " + std::filesystem::path(path).filename().string()};
+    return {MessageChannel::Box, "Can't open file: " + fileName(path)};
 }
 
 // A failure that left errno unset still needs a nonzero code to show.
@@ -47,32 +53,17 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
     return FileHandle(std::fopen(path.c_str(), "rb"));
 }
 
-}  // namespace
-
-FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
+// The image takes the file's first bytes and the fill value after them.
+FileLoadResult loadRaw(DataBuffer& buffer, const FileBytes& read) {
     FileLoadResult result;
-    if (!buffer.hasImage()) {
-        return result;
-    }
-    FileHandle file = openForReading(path);
-    if (!file) {
-        result.status = LoadStatus::NotOpened;
-        result.messages.push_back(cantOpen(path));
-        return result;
-    }
-
-    const std::uint32_t length = buffer.length();
-    std::uint8_t* image = buffer.data();
-    errno = 0;
-    const std::size_t count = std::fread(image, 1, length, file.get());
-    const bool readError = std::ferror(file.get()) != 0;
-    if (readError) {
+    if (read.failed) {
         result.messages.push_back(
-            {MessageChannel::Status, withNumber("ReadFile Error: %i", systemErrorCode())});
+            {MessageChannel::Status, withNumber("ReadFile Error: %i", read.errorCode)});
     }
-    file.reset();
-    // Everything past what was read holds the fill value, whatever a failed
-    // read may have left there.
+    const std::uint32_t length = buffer.length();
+    const std::size_t count = std::min<std::size_t>(read.bytes.size(), length);
+    std::uint8_t* image = buffer.data();
+    std::memcpy(image, read.bytes.data(), count);
     std::memset(image + count, buffer.fillValue(), length - count);
 
     buffer.AttachEditors();
@@ -83,7 +74,7 @@ FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
     }
     result.fileNameTaken = true;
     result.bytesRead = static_cast<std::uint32_t>(count);
-    if (readError) {
+    if (read.failed) {
         result.status = LoadStatus::NotRead;
     } else {
         result.status = count == length ? LoadStatus::LoadedWhole : LoadStatus::ShortFile;
@@ -91,8 +82,102 @@ FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path) {
     return result;
 }
 
-FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path) {
+// A record file that cannot be taken: the image stays as it was.
+FileLoadResult refuseRecords(const std::string& path, ImageFormat format,
+                             const ImageFileError& error) {
+    FileLoadResult result;
+    result.status = LoadStatus::NotOpened;
+    result.format = format;
+    result.recordError = error;
+    result.messages.push_back({MessageChannel::Box, "Error in file " + fileName(path) + ": " +
+                                                        imageFileErrorText(error)});
+    return result;
+}
+
+FileLoadResult loadRecords(DataBuffer& buffer, const std::string& path, ImageFormat format,
+                           std::string_view text) {
+    const ImageReadResult decoded = readImageText(format, text, buffer.length());
+    if (!decoded.ok()) {
+        return refuseRecords(path, format, *decoded.error);
+    }
+    std::copy(decoded.image.begin(), decoded.image.end(), buffer.data());
+    buffer.AttachEditors();
+    FileLoadResult result;
+    result.status = LoadStatus::LoadedWhole;
+    result.format = format;
+    result.bytesRead = buffer.length();
+    result.fileNameTaken = true;
+    return result;
+}
+
+// The number of the line that `text` (cut short) ends in.
+[[nodiscard]] std::size_t lineAtEnd(std::string_view text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+}
+
+// A text cut at `limit` bytes, back to its last whole line.
+[[nodiscard]] std::string_view wholeLinesWithin(std::string_view text, std::uint64_t limit) {
+    if (text.size() <= limit) {
+        return text;
+    }
+    const std::string_view cut = text.substr(0, static_cast<std::size_t>(limit));
+    const std::size_t lastEnd = cut.rfind('\n');
+    return lastEnd == std::string_view::npos ? std::string_view{} : cut.substr(0, lastEnd + 1);
+}
+
+}  // namespace
+
+FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path,
+                              std::optional<ImageFormat> format) {
+    if (!buffer.hasImage()) {
+        return {};
+    }
+    FileHandle file = openForReading(path);
+    if (!file) {
+        FileLoadResult result;
+        result.status = LoadStatus::NotOpened;
+        result.messages.push_back(cantOpen(path));
+        return result;
+    }
+
+    // What a raw image takes first: a start that begins like no record
+    // settles the format without reading further.
+    const std::uint32_t length = buffer.length();
+    FileBytes read;
+    read.bytes.reserve(length);
+    readFileBytes(file.get(), read, length);
+    if (format ? *format == ImageFormat::Raw : read.failed || !mayStartRecordText(read.bytes)) {
+        return loadRaw(buffer, read);
+    }
+
+    // One byte past the longest record text tells a file that is longer.
+    const std::uint64_t limit = longestRecordText(length);
+    readFileBytes(file.get(), read, limit + 1);
+    file.reset();
+    if (read.failed) {
+        // Neither the format nor the records can be told from part of a text.
+        FileLoadResult result;
+        result.status = LoadStatus::NotOpened;
+        result.format = format.value_or(ImageFormat::Raw);
+        result.messages.push_back(
+            {MessageChannel::Status, withNumber("ReadFile Error: %i", read.errorCode)});
+        return result;
+    }
+    const std::string_view text = wholeLinesWithin(read.bytes, limit);
+    const ImageFormat chosen = format.value_or(detectImageFormat(text));
+    if (chosen == ImageFormat::Raw) {
+        return loadRaw(buffer, read);
+    }
+    if (text.size() != read.bytes.size()) {
+        return refuseRecords(path, chosen, {ImageFileFault::TooLong, lineAtEnd(text)});
+    }
+    return loadRecords(buffer, path, chosen, text);
+}
+
+FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path,
+                              std::optional<ImageFormat> format) {
     FileSaveResult result;
+    result.format = format.value_or(imageFormatForFileName(path));
     // The save goes through a file renamed over the target, which would
     // replace a pipe or device node with a plain file: no buffer file lives
     // there.
@@ -111,12 +196,18 @@ FileSaveResult SaveBufferFile(const DataBuffer& buffer, const std::string& path)
 
     const auto length = static_cast<std::uint32_t>(
         std::min<std::uint64_t>(requiredImageLength(buffer.callBlock()), buffer.length()));
+    std::string text;
+    std::string_view contents(reinterpret_cast<const char*>(buffer.data()), length);
+    if (result.format != ImageFormat::Raw) {
+        text = writeImageText(result.format, {buffer.data(), length});
+        contents = text;
+    }
     errno = 0;
-    const qint64 written =
-        length == 0 ? 0 : file.write(reinterpret_cast<const char*>(buffer.data()), qint64{length});
+    const auto size = static_cast<qint64>(contents.size());
+    const qint64 written = size == 0 ? 0 : file.write(contents.data(), size);
     bool saved = false;
     int errorCode = 0;
-    if (written != qint64{length}) {
+    if (written != size) {
         errorCode = systemErrorCode();
         file.cancelWriting();
     } else {

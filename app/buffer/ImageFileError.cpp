@@ -35,6 +35,10 @@ std::string imageFileErrorText(const ImageFileError& error) {
             std::snprintf(text, sizeof text, "Line %zu: the file ends without an end record",
                           error.line);
             break;
+        case ImageFileFault::TooLong:
+            std::snprintf(text, sizeof text, "Line %zu: the file is too long for the image",
+                          error.line);
+            break;
     }
     return text;
 }

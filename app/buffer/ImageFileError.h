@@ -17,6 +17,7 @@ enum class ImageFileFault {
     Overlap,      // a byte given twice with different values
     RecordCount,  // an S5/S6 count that differs from the data records before it
     MissingEnd,   // the text ends before the end record: the file may be cut short
+    TooLong,      // the text goes on past what any record file of the image needs
 };
 
 struct ImageFileError {

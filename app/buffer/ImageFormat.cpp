@@ -80,6 +80,18 @@ ImageFormat detectImageFormat(std::string_view content) noexcept {
     return format;
 }
 
+bool mayStartRecordText(std::string_view start) noexcept {
+    RecordLines lines(start);
+    std::string_view line;
+    while (lines.next(line)) {
+        if (!line.empty()) {
+            // "S" alone may be an S-record cut off after its first character.
+            return formatOfFirstLine(line) != ImageFormat::Raw || line == "S";
+        }
+    }
+    return true;
+}
+
 ImageFormat imageFormatForFileName(std::string_view fileName) noexcept {
     constexpr std::string_view kIntelHex[] = {".hex", ".ihx"};
     constexpr std::string_view kSRecord[] = {".s19", ".s28", ".s37", ".srec", ".mot"};

@@ -17,6 +17,12 @@ enum class ImageFormat { Raw, IntelHex, SRecord };
 // as raw bytes.
 [[nodiscard]] ImageFormat detectImageFormat(std::string_view content) noexcept;
 
+// Whether a file that begins with `start` may be a record file, so that the
+// rest must be read before its format can be told: false once its first
+// non-blank line begins like no record; true while `start` holds no
+// non-blank line, or too little of one to tell.
+[[nodiscard]] bool mayStartRecordText(std::string_view start) noexcept;
+
 // By the extension, in any case: .hex and .ihx are Intel HEX; .s19, .s28,
 // .s37, .srec and .mot are S-record; anything else is raw.
 [[nodiscard]] ImageFormat imageFormatForFileName(std::string_view fileName) noexcept;
