@@ -16,11 +16,14 @@
 #include "catalog/AdvancedOptions.h"
 #include "catalog/ModuleCatalog.h"
 #include "catalog/ModuleSelection.h"
+#include "core/BoardSelfTest.h"
 #include "core/CallbackTargets.h"
+#include "core/ChipComparison.h"
 #include "core/DeviceOperations.h"
 #include "core/DriverBinding.h"
 #include "core/ModuleCaller.h"
 #include "core/ProgressService.h"
+#include "core/ReadVerification.h"
 #include "core/SettingsStore.h"
 #include "core/SimulatedSocket.h"
 #include "core/StatusService.h"
@@ -106,12 +109,25 @@ public:
     void switchLanguage(Language language);
     void setDocumentName(std::string name) { documentName_ = std::move(name); }
 
-    // Loads the buffer from `path` and shows the program's messages for it;
-    // the path becomes the document name when the file was opened.
-    FileLoadResult openBufferFile(const std::string& path);
-    // Saves the buffer to `path` and shows the program's messages for it;
-    // the path becomes the document name when the file was made.
-    FileSaveResult saveBufferFile(const std::string& path);
+    // Loads the buffer from `path` (in `format`, else in the format its
+    // content shows) and shows the program's messages for it; the path
+    // becomes the document name when the file was loaded.
+    FileLoadResult openBufferFile(const std::string& path,
+                                  std::optional<ImageFormat> format = std::nullopt);
+    // Saves the buffer to `path` (in `format`, else in the format of its
+    // extension) and shows the program's messages for it; the path becomes
+    // the document name when the file was made.
+    FileSaveResult saveBufferFile(const std::string& path,
+                                  std::optional<ImageFormat> format = std::nullopt);
+
+    // Read with verification: see verifyRead().
+    ReadVerification verifyRead(unsigned reads, std::size_t maxListed);
+    // The chip read aside and compared with the buffer (the compare report
+    // after a Compare that found differences): see compareChipWithBuffer().
+    ChipComparison compareChipWithBuffer(std::size_t maxListed);
+    // The board self-test on the bound driver and the chosen port; refused
+    // (SelfTestStart::Busy) while a module call holds the board.
+    BoardSelfTestReport testBoard();
 
     // The Advanced Options dialog's model on the applied chip's keys.
     [[nodiscard]] AdvancedOptions advancedOptions();
