@@ -191,7 +191,7 @@ int Simulator::holdAddressLine(int bit, int level) {
 }
 
 int Simulator::makeBitIntermittent(int bit, std::uint32_t seed) {
-    if (int result = checkDataLine(bit, 0); result != VXSIM_OK) {
+    if (int result = checkDataLine(bit); result != VXSIM_OK) {
         return result;
     }
     board_.chip()->memory().readFaults().makeIntermittent(static_cast<unsigned>(bit), seed);

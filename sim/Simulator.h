@@ -57,7 +57,7 @@ private:
     [[nodiscard]] int checkRange(std::uint32_t address, std::uint64_t length) const;
     // VXSIM_OK when a chip is in the socket and bit and level are a data
     // line (0-7) and a level (0, 1).
-    [[nodiscard]] int checkDataLine(int bit, int level) const;
+    [[nodiscard]] int checkDataLine(int bit, int level = 0) const;
 
     SimClock clock_;
     TraceWriter trace_;

@@ -79,8 +79,9 @@ public:
     [[nodiscard]] std::uint8_t* ecrByte() noexcept { return ecr_; }
     // A library with every required export is bound.
     [[nodiscard]] bool bound() const noexcept { return library_.loaded() && complete_; }
-    // How the bound driver's init ended: None when it returned (whatever it
-    // answered) or did not run, else the fault that ended it.
+    // How the bound driver's last init (at binding or from runInit) ended:
+    // None when it returned (whatever it answered) or did not run, else the
+    // fault that ended it.
     [[nodiscard]] platform::FaultKind initFault() const noexcept { return initFault_; }
     // The bound driver's simulated board; null unless it exports one.
     [[nodiscard]] const SimulatorControl* simulator() const noexcept {
