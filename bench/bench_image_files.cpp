@@ -39,7 +39,8 @@ template <auto Write, auto Read>
 void BM_Read(benchmark::State& state) {
     const std::string text = Write(image());
     for (auto _ : state) {
-        const veldrix::ImageReadResult result = Read(text, kImageBytes);
+        const veldrix::ImageReadResult result =
+            Read(text, kImageBytes, veldrix::ImageExtent::Whole);
         if (!result.ok()) {
             state.SkipWithError("the writer's text did not read back");
             break;

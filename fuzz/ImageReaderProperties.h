@@ -30,7 +30,11 @@ void checkImageReader(const std::uint8_t* data, std::size_t size, veldrix::Image
     const std::size_t length = std::size_t{data[0]} << 8 | data[1];
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
 
-    const veldrix::ImageReadResult result = read(text, length);
+    const veldrix::ImageReadResult result = read(text, length, veldrix::ImageExtent::Whole);
+    // The file's own image is the chip's image up to the last byte given:
+    // the same verdict, and erased bytes after it.
+    const veldrix::ImageReadResult own = read(text, length, veldrix::ImageExtent::LastByte);
+    require(own.error == result.error);
     if (!result.ok()) {
         require(result.image.empty());
         const std::size_t lines =
@@ -40,10 +44,15 @@ void checkImageReader(const std::uint8_t* data, std::size_t size, veldrix::Image
         return;
     }
     require(result.image.size() == length);
+    require(own.image.size() <= length &&
+            std::equal(own.image.begin(), own.image.end(), result.image.begin()) &&
+            std::all_of(result.image.begin() + static_cast<std::ptrdiff_t>(own.image.size()),
+                        result.image.end(), [](std::uint8_t byte) { return byte == 0xFF; }));
     // Whatever the reader takes, detection takes for the same format.
     require(veldrix::detectImageFormat(text) == format);
     // And the writer's own text of that image reads back to it.
-    const veldrix::ImageReadResult again = read(write(result.image), length);
+    const veldrix::ImageReadResult again =
+        read(write(result.image), length, veldrix::ImageExtent::Whole);
     require(again.ok() && again.image == result.image);
 }
 

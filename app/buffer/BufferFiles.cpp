@@ -12,6 +12,7 @@
 
 #include "buffer/BufferAreas.h"
 #include "buffer/FileBytes.h"
+#include "buffer/ImageFileContent.h"
 #include "buffer/ImageText.h"
 
 namespace veldrix {
@@ -64,17 +65,22 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
     return result;
 }
 
+// A load that a read error ended.
+[[nodiscard]] FileLoadResult readFailure(const FileBytes& read, LoadStatus status) {
+    FileLoadResult result;
+    result.status = status;
+    result.systemError = read.errorCode;
+    result.messages.push_back(
+        {MessageChannel::Status, withNumber("ReadFile Error: %i", read.errorCode)});
+    return result;
+}
+
 // Fills [offset, offset + length) of the image with the file's first bytes
 // and the fill value after them. The caller has checked that the block lies
 // inside the image.
 FileLoadResult loadRaw(DataBuffer& buffer, const FileBytes& read, std::uint32_t offset,
                        std::uint32_t length) {
-    FileLoadResult result;
-    if (read.failed) {
-        result.systemError = read.errorCode;
-        result.messages.push_back(
-            {MessageChannel::Status, withNumber("ReadFile Error: %i", read.errorCode)});
-    }
+    FileLoadResult result = read.failed ? readFailure(read, LoadStatus::NotRead) : FileLoadResult{};
     const std::size_t count = std::min<std::size_t>(read.bytes.size(), length);
     std::uint8_t* block = buffer.data() + offset;
     std::memcpy(block, read.bytes.data(), count);
@@ -85,9 +91,7 @@ FileLoadResult loadRaw(DataBuffer& buffer, const FileBytes& read, std::uint32_t 
                                    withNumber("Error reading %i bytes", static_cast<int>(length))});
     }
     result.bytesRead = static_cast<std::uint32_t>(count);
-    if (read.failed) {
-        result.status = LoadStatus::NotRead;
-    } else {
+    if (!read.failed) {
         result.status = count == length ? LoadStatus::LoadedWhole : LoadStatus::ShortFile;
     }
     return result;
@@ -101,31 +105,13 @@ FileLoadResult loadRawImage(DataBuffer& buffer, const FileBytes& read) {
     return result;
 }
 
-// A record file that cannot be taken: the image stays as it was.
-FileLoadResult refuseRecords(const std::string& path, ImageFormat format,
-                             const ImageFileError& error) {
+// A record file that cannot be taken.
+FileLoadResult refuseRecords(const std::string& path, const ImageFileError& error) {
     FileLoadResult result;
     result.status = LoadStatus::NotOpened;
-    result.format = format;
     result.recordError = error;
     result.messages.push_back({MessageChannel::Box, "Error in file " + fileName(path) + ": " +
                                                         imageFileErrorText(error)});
-    return result;
-}
-
-FileLoadResult loadRecords(DataBuffer& buffer, const std::string& path, ImageFormat format,
-                           std::string_view text) {
-    const ImageReadResult decoded = readImageText(format, text, buffer.length());
-    if (!decoded.ok()) {
-        return refuseRecords(path, format, *decoded.error);
-    }
-    std::copy(decoded.image.begin(), decoded.image.end(), buffer.data());
-    buffer.AttachEditors();
-    FileLoadResult result;
-    result.status = LoadStatus::LoadedWhole;
-    result.format = format;
-    result.bytesRead = buffer.length();
-    result.fileNameTaken = true;
     return result;
 }
 
@@ -134,14 +120,28 @@ FileLoadResult loadRecords(DataBuffer& buffer, const std::string& path, ImageFor
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
 }
 
-// A text cut at `limit` bytes, back to its last whole line.
-[[nodiscard]] std::string_view wholeLinesWithin(std::string_view text, std::uint64_t limit) {
-    if (text.size() <= limit) {
-        return text;
+// The image of a record text, into `image` when the whole text reads
+// (status LoadedWhole); the refusal otherwise.
+FileLoadResult decodeRecords(const std::string& path, const ImageFileContent& content,
+                             std::size_t imageLength, ImageExtent extent,
+                             std::vector<std::uint8_t>& image) {
+    FileLoadResult result;
+    if (content.kind == ContentKind::Unreadable) {
+        // Neither the format nor the records can be told from part of a text.
+        result = readFailure(content.read, LoadStatus::NotOpened);
+    } else if (content.kind == ContentKind::TooLong) {
+        result = refuseRecords(path, {ImageFileFault::TooLong, lineAtEnd(content.text())});
+    } else if (ImageReadResult decoded =
+                   readImageText(content.format, content.text(), imageLength, extent);
+               !decoded.ok()) {
+        result = refuseRecords(path, *decoded.error);
+    } else {
+        image = std::move(decoded.image);
+        result.status = LoadStatus::LoadedWhole;
+        result.bytesRead = static_cast<std::uint32_t>(image.size());
     }
-    const std::string_view cut = text.substr(0, static_cast<std::size_t>(limit));
-    const std::size_t lastEnd = cut.rfind('\n');
-    return lastEnd == std::string_view::npos ? std::string_view{} : cut.substr(0, lastEnd + 1);
+    result.format = content.format;
+    return result;
 }
 
 // Writes `contents` to the file at `path`, replacing it only once all of
@@ -211,40 +211,48 @@ FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path,
     if (!file) {
         return notOpened(path);
     }
-
-    // What a raw image takes first: a start that begins like no record
-    // settles the format without reading further.
-    const std::uint32_t length = buffer.length();
-    FileBytes read;
-    read.bytes.reserve(length);
-    readFileBytes(file.get(), read, length);
-    if (format ? *format == ImageFormat::Raw : read.failed || !mayStartRecordText(read.bytes)) {
-        return loadRawImage(buffer, read);
-    }
-
-    // One byte past the longest record text tells a file that is longer.
-    const std::uint64_t limit = longestRecordText(length);
-    readFileBytes(file.get(), read, limit + 1);
+    const ImageFileContent content = readImageFileContent(file.get(), buffer.length(), format);
     file.reset();
-    if (read.failed) {
-        // Neither the format nor the records can be told from part of a text.
-        FileLoadResult result;
-        result.status = LoadStatus::NotOpened;
-        result.format = format.value_or(ImageFormat::Raw);
-        result.systemError = read.errorCode;
-        result.messages.push_back(
-            {MessageChannel::Status, withNumber("ReadFile Error: %i", read.errorCode)});
+    if (content.kind == ContentKind::Raw) {
+        return loadRawImage(buffer, content.read);
+    }
+    // Decoded aside, so that a text that does not read leaves the image as it was.
+    std::vector<std::uint8_t> image;
+    FileLoadResult result =
+        decodeRecords(path, content, buffer.length(), ImageExtent::Whole, image);
+    if (result.status == LoadStatus::LoadedWhole) {
+        std::copy(image.begin(), image.end(), buffer.data());
+        buffer.AttachEditors();
+        result.fileNameTaken = true;
+    }
+    return result;
+}
+
+FileImageResult ReadFileImage(const std::string& path, std::optional<ImageFormat> format,
+                              std::uint32_t maxLength) {
+    FileImageResult result;
+    FileHandle file = openForReading(path);
+    if (!file) {
+        result.load = notOpened(path);
         return result;
     }
-    const std::string_view text = wholeLinesWithin(read.bytes, limit);
-    const ImageFormat chosen = format.value_or(detectImageFormat(text));
-    if (chosen == ImageFormat::Raw) {
-        return loadRawImage(buffer, read);
+    // One byte more tells a raw file that is too long.
+    const ImageFileContent content =
+        readImageFileContent(file.get(), std::uint64_t{maxLength} + 1, format);
+    file.reset();
+    if (content.kind != ContentKind::Raw) {
+        result.load = decodeRecords(path, content, maxLength, ImageExtent::LastByte, result.image);
+    } else if (content.read.failed) {
+        result.load = readFailure(content.read, LoadStatus::NotRead);
+    } else if (content.read.bytes.size() > maxLength) {
+        result.load.status = LoadStatus::NotOpened;
+        result.tooLarge = true;
+    } else {
+        result.image.assign(content.read.bytes.begin(), content.read.bytes.end());
+        result.load.status = LoadStatus::LoadedWhole;
+        result.load.bytesRead = static_cast<std::uint32_t>(result.image.size());
     }
-    if (text.size() != read.bytes.size()) {
-        return refuseRecords(path, chosen, {ImageFileFault::TooLong, lineAtEnd(text)});
-    }
-    return loadRecords(buffer, path, chosen, text);
+    return result;
 }
 
 FileLoadResult LoadBufferBlock(DataBuffer& buffer, const std::string& path, std::uint32_t offset,

@@ -79,6 +79,23 @@ struct FileSaveResult : FileCommandResult {
 [[nodiscard]] FileLoadResult LoadBufferFile(DataBuffer& buffer, const std::string& path,
                                             std::optional<ImageFormat> format = std::nullopt);
 
+// A file's own image, with no chip to size it (the digests of a file): a
+// raw file's bytes, or what a record file's records give from address 0 up
+// to the last byte they give, the bytes no record gives erased (0xFF).
+// The format is `format`, or the one the content shows. A raw file longer
+// than `maxLength` bytes is refused (tooLarge), and so is a record beyond it;
+// load says what happened as LoadBufferFile says it, and never takes the
+// path as a document name.
+struct FileImageResult {
+    FileLoadResult load;
+    std::vector<std::uint8_t> image;  // empty unless load.status is LoadedWhole
+    bool tooLarge = false;
+};
+
+[[nodiscard]] FileImageResult ReadFileImage(const std::string& path,
+                                            std::optional<ImageFormat> format,
+                                            std::uint32_t maxLength);
+
 // Open Block: like LoadBufferFile of a raw file on the block [offset,
 // offset + length) of the image (cut to the image) instead of the whole
 // image: the block gets the file's start and the fill value after it, the

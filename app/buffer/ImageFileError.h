@@ -31,8 +31,15 @@ struct ImageFileError {
 // "Line 12: checksum error" and the like.
 [[nodiscard]] std::string imageFileErrorText(const ImageFileError& error);
 
-// A decoded file: a complete image of the length asked for, or the reason
-// there is none. The image is the reader's own, so a failed read leaves the
+// How long the image read from a record text is.
+enum class ImageExtent {
+    Whole,     // the length asked for, as a chip's image is
+    LastByte,  // from address 0 to the last byte a record gives (within the
+               // length asked for): the file's own image, with no chip to size it
+};
+
+// A decoded file: a complete image of the length its extent gives, or the
+// reason there is none. The image is the reader's own, so a failed read leaves the
 // caller's buffer as it was.
 struct ImageReadResult {
     std::vector<std::uint8_t> image;  // empty when error is set

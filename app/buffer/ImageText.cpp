@@ -16,9 +16,10 @@ constexpr std::uint64_t kTextBytesBesideRecords = 64 * 1024;
 
 }  // namespace
 
-ImageReadResult readImageText(ImageFormat format, std::string_view text, std::size_t imageLength) {
-    return format == ImageFormat::IntelHex ? readIntelHex(text, imageLength)
-                                           : readSRecord(text, imageLength);
+ImageReadResult readImageText(ImageFormat format, std::string_view text, std::size_t imageLength,
+                              ImageExtent extent) {
+    return format == ImageFormat::IntelHex ? readIntelHex(text, imageLength, extent)
+                                           : readSRecord(text, imageLength, extent);
 }
 
 std::string writeImageText(ImageFormat format, std::span<const std::uint8_t> image) {

@@ -12,10 +12,11 @@
 
 namespace veldrix {
 
-// Intel HEX or S-record text into an image of `imageLength` bytes; `format`
-// must be one of the two.
+// Intel HEX or S-record text into an image of `imageLength` bytes, or up to
+// its last byte given (see ImageExtent); `format` must be one of the two.
 [[nodiscard]] ImageReadResult readImageText(ImageFormat format, std::string_view text,
-                                            std::size_t imageLength);
+                                            std::size_t imageLength,
+                                            ImageExtent extent = ImageExtent::Whole);
 
 // The image as Intel HEX or S-record text; `format` must be one of the two.
 [[nodiscard]] std::string writeImageText(ImageFormat format, std::span<const std::uint8_t> image);

@@ -33,7 +33,7 @@ constexpr std::size_t dataLengthOf(std::uint8_t type) noexcept {
 
 class IntelHexParser {
 public:
-    explicit IntelHexParser(std::size_t imageLength) : image_(imageLength) {}
+    IntelHexParser(std::size_t imageLength, ImageExtent extent) : image_(imageLength, extent) {}
 
     // Takes one non-blank line; an error, or nothing to go on.
     [[nodiscard]] std::optional<ImageFileError> take(std::string_view line, std::size_t number) {
@@ -95,8 +95,8 @@ private:
 
 }  // namespace
 
-ImageReadResult readIntelHex(std::string_view text, std::size_t imageLength) {
-    return readRecordText<IntelHexParser>(text, imageLength);
+ImageReadResult readIntelHex(std::string_view text, std::size_t imageLength, ImageExtent extent) {
+    return readRecordText<IntelHexParser>(text, imageLength, extent);
 }
 
 }  // namespace veldrix

@@ -11,6 +11,7 @@
 
 namespace veldrix {
 
-[[nodiscard]] ImageReadResult readIntelHex(std::string_view text, std::size_t imageLength);
+[[nodiscard]] ImageReadResult readIntelHex(std::string_view text, std::size_t imageLength,
+                                           ImageExtent extent = ImageExtent::Whole);
 
 }  // namespace veldrix

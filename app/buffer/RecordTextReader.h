@@ -3,7 +3,7 @@
 // other line goes to the format's parser until its end record, and a text
 // that stops before the end record is refused, since it may be cut short.
 //
-// A Parser is built from the image length and has
+// A Parser is built from the image length and extent and has
 //   std::optional<ImageFileError> take(std::string_view line, std::size_t number),
 //   bool ended() const, and std::vector<std::uint8_t> take() &&.
 
@@ -18,8 +18,9 @@
 namespace veldrix {
 
 template <typename Parser>
-[[nodiscard]] ImageReadResult readRecordText(std::string_view text, std::size_t imageLength) {
-    Parser parser(imageLength);
+[[nodiscard]] ImageReadResult readRecordText(std::string_view text, std::size_t imageLength,
+                                             ImageExtent extent) {
+    Parser parser(imageLength, extent);
     RecordLines lines(text);
     std::string_view line;
     while (!parser.ended() && lines.next(line)) {

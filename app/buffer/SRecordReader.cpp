@@ -55,7 +55,7 @@ constexpr std::uint8_t kGoodSum = 0xFF;
 
 class SRecordParser {
 public:
-    explicit SRecordParser(std::size_t imageLength) : image_(imageLength) {}
+    SRecordParser(std::size_t imageLength, ImageExtent extent) : image_(imageLength, extent) {}
 
     // Takes one non-blank line; an error, or nothing to go on.
     [[nodiscard]] std::optional<ImageFileError> take(std::string_view line, std::size_t number) {
@@ -114,8 +114,8 @@ private:
 
 }  // namespace
 
-ImageReadResult readSRecord(std::string_view text, std::size_t imageLength) {
-    return readRecordText<SRecordParser>(text, imageLength);
+ImageReadResult readSRecord(std::string_view text, std::size_t imageLength, ImageExtent extent) {
+    return readRecordText<SRecordParser>(text, imageLength, extent);
 }
 
 }  // namespace veldrix

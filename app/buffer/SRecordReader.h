@@ -11,6 +11,7 @@
 
 namespace veldrix {
 
-[[nodiscard]] ImageReadResult readSRecord(std::string_view text, std::size_t imageLength);
+[[nodiscard]] ImageReadResult readSRecord(std::string_view text, std::size_t imageLength,
+                                          ImageExtent extent = ImageExtent::Whole);
 
 }  // namespace veldrix

@@ -150,5 +150,23 @@ TEST(IntelHexReader, AnEmptyImageTakesOnlyEmptyRecords) {
               ImageFileFault::BeyondImage);
 }
 
+// A file read with no chip to size it: its image ends at the last byte a
+// record gives, wherever in the file that record stands, and the length
+// asked for still bounds it.
+TEST(IntelHexReader, TheFilesOwnImageEndsAtItsLastByte) {
+    const std::string text = lines(
+        {intelRecord(0x00, 0x0100, {0x11, 0x22}), intelRecord(0x00, 0x0004, {0x33}), intelEnd()});
+    const ImageReadResult own = readIntelHex(text, 0x10000, ImageExtent::LastByte);
+    ASSERT_TRUE(own.ok()) << imageFileErrorText(*own.error);
+    EXPECT_EQ(own.image, erasedWith(0x102, {{4, 0x33}, {0x100, 0x11}, {0x101, 0x22}}));
+
+    EXPECT_EQ(errorOf(readIntelHex(text, 0x101, ImageExtent::LastByte)),
+              (ImageFileError{ImageFileFault::BeyondImage, 1, 0x101}));
+    const ImageReadResult nothing =
+        readIntelHex(lines({intelRecord(0x00, 0, {}), intelEnd()}), 0x100, ImageExtent::LastByte);
+    ASSERT_TRUE(nothing.ok());
+    EXPECT_TRUE(nothing.image.empty());
+}
+
 }  // namespace
 }  // namespace veldrix::test

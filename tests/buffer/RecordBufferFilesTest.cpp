@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -221,6 +222,36 @@ TEST_F(RecordBufferFilesTest, BlockFilesStayRawWhateverTheNameOrContent) {
     EXPECT_EQ(loaded.format, ImageFormat::Raw);
     EXPECT_EQ(image().substr(0, 4), text.substr(0, 4));
     EXPECT_EQ(image().substr(4), before.substr(4));
+}
+
+// A file's own image (no chip sizes it): a record file's ends at its last
+// byte, not at its text's length; a raw file's is the file.
+TEST_F(RecordBufferFilesTest, AFilesOwnImageEndsAtItsLastByteWhateverTheFormat) {
+    const std::string hex = dir.write("own.hex", lines({intelRecord(0x00, 0x0003, {0x11}),
+                                                        intelRecord(0x00, 0, {0x22}), intelEnd()}));
+    FileImageResult own = ReadFileImage(hex, std::nullopt, 0x100);
+    EXPECT_EQ(own.load.status, LoadStatus::LoadedWhole);
+    EXPECT_EQ(own.load.format, ImageFormat::IntelHex);
+    EXPECT_FALSE(own.load.fileNameTaken);
+    EXPECT_EQ(own.image, erasedWith(4, {{0, 0x22}, {3, 0x11}}));
+
+    // Forced raw, the same file is its text.
+    own = ReadFileImage(hex, ImageFormat::Raw, 0x100);
+    EXPECT_EQ(std::string(own.image.begin(), own.image.end()), TempDir::read(hex));
+
+    // Past the limit: a raw file is too large, a record names its line.
+    EXPECT_TRUE(
+        ReadFileImage(dir.write("big.bin", std::string(0x101, 'x')), std::nullopt, 0x100).tooLarge);
+    own = ReadFileImage(hex, std::nullopt, 3);
+    EXPECT_EQ(own.load.status, LoadStatus::NotOpened);
+    EXPECT_TRUE(own.image.empty());
+    EXPECT_EQ(texts(own.load, MessageChannel::Box),
+              std::vector<std::string>{
+                  "Error in file own.hex: Line 1: data at 00000003 lies beyond the image"});
+
+    own = ReadFileImage(dir.file("missing.hex"), std::nullopt, 0x100);
+    EXPECT_EQ(own.load.status, LoadStatus::NotOpened);
+    EXPECT_EQ(own.load.systemError, ENOENT);
 }
 
 }  // namespace

@@ -99,5 +99,13 @@ TEST(SRecordReader, ATextWithoutEndRecordIsRefusedAndNothingAfterTheEndIsRead) {
     EXPECT_EQ(result.image, Bytes{1});
 }
 
+TEST(SRecordReader, TheFilesOwnImageEndsAtItsLastByte) {
+    const std::string text = lines({sRecord('2', 3, 0x010000, {0x44}),
+                                    sRecord('1', 2, 0x0002, {0x55}), sRecord('9', 2, 0, {})});
+    const ImageReadResult own = readSRecord(text, 0x20000, ImageExtent::LastByte);
+    ASSERT_TRUE(own.ok()) << imageFileErrorText(*own.error);
+    EXPECT_EQ(own.image, erasedWith(0x10001, {{2, 0x55}, {0x10000, 0x44}}));
+}
+
 }  // namespace
 }  // namespace veldrix::test
