@@ -108,7 +108,8 @@ contents in $VELDRIX_SIM_DIR (default ~/.local/share/VELDRIX/sim).
 Exit status:
     0  success
     1  the operation failed and the chip is unchanged (blank check failed,
-       differences found, read or identifier error, unsupported operation),
+       differences found, reads that differ under --verify-reads, a failed
+       self-test check, read or identifier error, unsupported operation),
        or the chip module or the driver failed during such an operation
     2  usage error
     3  the operation failed after it began changing the chip (write

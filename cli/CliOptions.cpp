@@ -82,6 +82,14 @@ private:
             }
             state_.options.file = operands.front();
         }
+        // Options that change what a command does are refused where they
+        // would change nothing, rather than ignored.
+        if (state_.options.verifyReads && state_.options.command != CliCommand::Read) {
+            return fail("--verify-reads is for 'read'");
+        }
+        if (state_.options.format && state_.options.file.empty()) {
+            return fail("--format is for a command with a FILE");
+        }
         return {std::move(state_.options), {}};
     }
 

@@ -2,11 +2,14 @@
 // The command line of veldrix-cli: one command per invocation, with the
 // choices that override the settings store for this run.
 
-#include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "buffer/ImageFormat.h"
+#include "core/SimulatedFault.h"
 
 namespace veldrix::cli {
 
@@ -29,18 +32,19 @@ enum class CliCommand {
     Unlock,
     Config,
     Digest,
+    SelfTest,
 };
 
-// A fault put into the simulated chip before the operation (test hook).
-struct SimulatedStuckBit {
-    std::uint32_t address = 0;
-    int bit = 0;    // 0 to 7
-    int level = 0;  // 0 or 1
-};
+// Differences of a compare, and unstable addresses of a verified read,
+// listed unless --max-differences says otherwise.
+inline constexpr std::size_t kDefaultListedDifferences = 16;
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
     std::string file;  // read, write, compare; optional for digest
+    // The FILE's format instead of the one its content (or for read, its
+    // extension) shows.
+    std::optional<ImageFormat> format;
 
     // Choices; unset ones come from the settings store.
     std::optional<unsigned> family;  // hardware family index, 0 to 3
@@ -61,7 +65,9 @@ struct CliOptions {
     bool yes = false;                         // answer every question with its affirmative button
     bool json = false;                        // listings and results as JSON on standard output
     std::optional<std::string> settingsFile;  // INI file instead of the user's store
-    std::optional<SimulatedStuckBit> simStuckBit;
+    std::size_t maxDifferences = kDefaultListedDifferences;  // 0: all
+    std::optional<unsigned> verifyReads;     // read: this many reads, compared (2 or more)
+    std::optional<SimulatedFault> simFault;  // put into the simulated board first (test hook)
 };
 
 struct ParsedCommandLine {

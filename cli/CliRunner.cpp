@@ -48,7 +48,7 @@ private:
                 return showText("version", versionText());
             case CliCommand::Digest:
                 if (!options_.file.empty()) {
-                    return showFileDigests(options_.file, output_);
+                    return showFileDigests(options_.file, options_.format, output_);
                 }
                 break;
             default:

@@ -19,12 +19,16 @@ constexpr std::array kRows = {
                "show the chip's write algorithms and configuration keys\n"
                "(after --algorithm and --key are applied)"},
     CommandRow{CliCommand::Read, "read", FileArgument::Required, Command::Read,
-               "read the chip into FILE (a raw binary image)"},
+               "read the chip into FILE in the format of its extension\n"
+               "(.hex, .ihx: Intel HEX; .s19, .s28, .s37, .srec, .mot:\n"
+               "S-record; anything else: raw)"},
     CommandRow{CliCommand::Write, "write", FileArgument::Required, Command::Write,
-               "write FILE into the chip; asks \"Are you sure?\" when the\n"
+               "write FILE into the chip (raw, Intel HEX or S-record, as\n"
+               "its content shows); asks \"Are you sure?\" when the\n"
                "confirmation setting is on, unless --yes is given"},
     CommandRow{CliCommand::Compare, "compare", FileArgument::Required, Command::Compare,
-               "compare the chip with FILE; lists the first differences"},
+               "compare the chip with FILE; counts the differences, lists\n"
+               "the first ones, the wrong bits and what they point to"},
     CommandRow{CliCommand::Blank, "blank", FileArgument::None, Command::BlankCheck,
                "check that the chip is blank"},
     CommandRow{CliCommand::Erase, "erase", FileArgument::None, Command::Erase, "erase the chip"},
@@ -39,7 +43,12 @@ constexpr std::array kRows = {
                "run the chip's configuration function"},
     CommandRow{CliCommand::Digest, "digest", FileArgument::Optional, Command::Read,
                "Check sum, CRC32 and MD5 of FILE, or of the chip (read\n"
-               "first) when no FILE is given"},
+               "first) when no FILE is given; a record FILE's image runs\n"
+               "from address 0 to the last byte its records give"},
+    CommandRow{CliCommand::SelfTest, "selftest", FileArgument::None, std::nullopt,
+               "test the programmer board on the port: each presence\n"
+               "check, then the voltage latch up and down; fails unless\n"
+               "every step passes"},
     CommandRow{CliCommand::Help, "help", FileArgument::None, std::nullopt, "show this text"},
     CommandRow{CliCommand::Version, "version", FileArgument::None, std::nullopt, ""},
 };

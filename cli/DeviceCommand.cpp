@@ -1,23 +1,23 @@
 #include "DeviceCommand.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
+#include "ChipReportJson.h"
 #include "CommandTable.h"
-#include "CompareReport.h"
 #include "Digests.h"
 #include "ImageFile.h"
 #include "OperationExit.h"
 #include "OperationSummary.h"
+#include "SimulatedFaultOption.h"
 #include "TerminalUserInterface.h"
 #include "buffer/BufferAreas.h"
+#include "buffer/CompareReportText.h"
 #include "buffer/ImageSetUpFailure.h"
+#include "buffer/ReadComparisonText.h"
 #include "core/Application.h"
 #include "core/SimulatorControl.h"
 #include "platform/FaultGuard.h"
@@ -25,9 +25,6 @@
 
 namespace veldrix::cli {
 namespace {
-
-// Differences of a compare listed with their bytes; the count covers all.
-constexpr std::size_t kReportedDifferences = 8;
 
 // While the module runs: its messages are results, and SIGINT or SIGTERM
 // reaches it as a cancel through the progress window.
@@ -66,18 +63,26 @@ public:
         if (const std::optional<Verdict> refused = app_.operations().refusal(*command)) {
             return refuse(*refused);
         }
-        std::vector<std::uint8_t> fileImage;
-        if (ExitCode code = prepare(fileImage); code != ExitCode::Success) {
+        if (ExitCode code = prepare(); code != ExitCode::Success) {
             return code;
         }
         bool interrupted = false;
         OperationOutcome outcome;
+        std::optional<ReadVerification> verification;
         {
             OperationScope scope(ui_);
-            outcome = app_.operations().run(*command);
+            if (options_.verifyReads) {
+                verification = app_.verifyRead(*options_.verifyReads, options_.maxDifferences);
+                outcome = verification->outcome;
+            } else {
+                outcome = app_.operations().run(*command);
+            }
             interrupted = scope.interrupted();
         }
-        return report(outcome, interrupted, fileImage);
+        if (verification && verification->check == ReadCheck::Unstable && !interrupted) {
+            return reportUnstableReads(*verification);
+        }
+        return report(outcome, interrupted);
     }
 
 private:
@@ -98,22 +103,19 @@ private:
         }
     }
 
-    // The file to write or compare with, in the buffer and kept in fileImage;
-    // the simulated fault asked for.
-    ExitCode prepare(std::vector<std::uint8_t>& fileImage) {
+    // The file to write or compare with, in the buffer; the simulated fault
+    // asked for.
+    ExitCode prepare() {
         if (options_.command == CliCommand::Write || options_.command == CliCommand::Compare) {
-            if (ExitCode code = loadImageFile(app_, options_.file, output_);
+            if (ExitCode code = loadImageFile(app_, options_.file, options_.format, output_);
                 code != ExitCode::Success) {
                 return code;
             }
-            const DataBuffer& buffer = app_.buffer();
-            fileImage.assign(buffer.data(), buffer.data() + buffer.length());
         }
-        return injectFault();
+        return injectAskedFault(app_, options_, output_);
     }
 
-    ExitCode report(const OperationOutcome& outcome, bool interrupted,
-                    const std::vector<std::uint8_t>& fileImage) {
+    ExitCode report(const OperationOutcome& outcome, bool interrupted) {
         const ExitCode code = exitCodeFor(outcome);
         output_.set("result", outcome.result);
         switch (outcome.verdict) {
@@ -141,7 +143,7 @@ private:
         }
         if (code != ExitCode::Success) {
             if (options_.command == CliCommand::Compare) {
-                reportDifferences(fileImage);
+                reportDifferences();
             }
             return code;
         }
@@ -157,7 +159,7 @@ private:
         }
         switch (options_.command) {
             case CliCommand::Read:
-                if (ExitCode code = saveImageFile(app_, options_.file, output_);
+                if (ExitCode code = saveImageFile(app_, options_.file, options_.format, output_);
                     code != ExitCode::Success) {
                     return code;
                 }
@@ -194,45 +196,30 @@ private:
                             "directory (VELDRIX_SIM_DIR) is not writable");
     }
 
-    ExitCode injectFault() {
-        if (!options_.simStuckBit) {
-            return ExitCode::Success;
+    // Reads the chip aside and says where and how it differs from the file;
+    // the buffer stays the file's image.
+    void reportDifferences() {
+        const ChipComparison comparison = app_.compareChipWithBuffer(options_.maxDifferences);
+        if (!comparison.report) {
+            return;
         }
-        const SimulatorControl* simulator = app_.driver().simulator();
-        if (simulator == nullptr || !app_.ports().simulatorSelected()) {
-            return output_.fail(ExitCode::Usage, "--sim-fault needs the SIM port");
+        if (output_.json()) {
+            setCompareReport(*comparison.report, output_);
+        } else {
+            output_.text() << formatCompareReport(*comparison.report) << std::flush;
         }
-        const SimulatedStuckBit& fault = *options_.simStuckBit;
-        if (simulator->faultStuckBit(fault.address, fault.bit, fault.level) != VXSIM_OK) {
-            return output_.fail(ExitCode::Usage, "--sim-fault: no such cell in the simulated chip");
-        }
-        return ExitCode::Success;
     }
 
-    // Reads the chip into the buffer (the module's read, without the
-    // handler's texts) and lists where it differs from the file.
-    void reportDifferences(const std::vector<std::uint8_t>& fileImage) {
-        const CallOutcome read = app_.operations().readWithoutMessages();
-        if (judgeOperation(Command::Read, read, 0) != Verdict::Success) {
-            return;
+    // Reads that differ stand for no image of the chip: nothing is saved.
+    ExitCode reportUnstableReads(const ReadVerification& verification) {
+        if (output_.json()) {
+            setUnstableReads(verification.unstable, output_);
+        } else {
+            output_.text() << formatUnstableReads(verification.unstable) << std::flush;
         }
-        const DataBuffer& buffer = app_.buffer();
-        const CompareReport report =
-            compareImages({buffer.data(), buffer.length()}, fileImage, kReportedDifferences);
-        if (!output_.json()) {
-            output_.text() << formatCompareReport(report) << std::flush;
-            return;
-        }
-        QJsonArray first;
-        for (const Difference& difference : report.first) {
-            QJsonObject entry;
-            entry.insert("address", static_cast<qint64>(difference.address));
-            entry.insert("chip", difference.chip);
-            entry.insert("file", difference.file);
-            first.append(entry);
-        }
-        output_.set("differences", static_cast<qint64>(report.count));
-        output_.set("firstDifferences", first);
+        return output_.fail(ExitCode::FailedChipUnchanged,
+                            "the " + std::to_string(verification.reads) +
+                                " reads differ: nothing saved to '" + options_.file + "'");
     }
 
     Application& app_;

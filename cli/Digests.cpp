@@ -2,36 +2,51 @@
 
 #include <QJsonArray>
 #include <QString>
-#include <filesystem>
+#include <algorithm>
 #include <ostream>
 #include <system_error>
 
 #include "buffer/BufferFiles.h"
 #include "buffer/BufferTools.h"
 #include "buffer/DataBuffer.h"
+#include "buffer/ImageFileError.h"
 
 namespace veldrix::cli {
+namespace {
 
-ExitCode showFileDigests(const std::string& file, CommandOutput& output) {
-    std::error_code error;
-    const auto length = std::filesystem::file_size(file, error);
-    if (error || length == 0 || length > DataBuffer::kMaxLength) {
+// Why a file has no image to take the digests of.
+std::string noImageReason(const FileImageResult& read) {
+    if (read.tooLarge) {
+        return "larger than " + std::to_string(DataBuffer::kMaxLength) + " bytes";
+    }
+    if (read.load.recordError) {
+        return imageFileErrorText(*read.load.recordError);
+    }
+    if (read.load.systemError != 0) {
+        return std::generic_category().message(read.load.systemError);
+    }
+    return "it gives no byte";
+}
+
+}  // namespace
+
+ExitCode showFileDigests(const std::string& file, std::optional<ImageFormat> format,
+                         CommandOutput& output) {
+    const FileImageResult read =
+        ReadFileImage(file, format, static_cast<std::uint32_t>(DataBuffer::kMaxLength));
+    if (read.image.empty()) {
+        for (const UserMessage& message : read.load.messages) {
+            output.note(message.text);
+        }
         return output.fail(ExitCode::FileError,
-                           "cannot take the digests of '" + file +
-                               "': " + (error ? error.message() : "empty or too large"));
+                           "cannot take the digests of '" + file + "': " + noImageReason(read));
     }
     dlldata block{};
-    block.size = static_cast<std::uint32_t>(length);
+    block.size = static_cast<std::uint32_t>(read.image.size());
     block.blank = 0xFF;
     DataBuffer buffer(block);
     buffer.SetBuffers();
-    const FileCommandResult loaded = LoadBufferFile(buffer, file);
-    if (!loaded.fileNameTaken || !loaded.messages.empty()) {
-        for (const UserMessage& message : loaded.messages) {
-            output.note(message.text);
-        }
-        return output.fail(ExitCode::FileError, "cannot read '" + file + "'");
-    }
+    std::copy(read.image.begin(), read.image.end(), buffer.data());
     showDigests(buffer, output);
     return ExitCode::Success;
 }

@@ -9,7 +9,9 @@
 #include "CommandTable.h"
 #include "DeviceCommand.h"
 #include "EngineListings.h"
+#include "SelfTestCommand.h"
 #include "SettingsSaveExit.h"
+#include "SimulatedFaultOption.h"
 #include "TerminalUserInterface.h"
 #include "UnrestoredChoices.h"
 #include "WriteOptionOverride.h"
@@ -68,23 +70,22 @@ public:
 
     // The remembered port, module or chip that something else stood in for
     // is not what the user chose: a command that touches the chip refuses
-    // to work on the stand-in; a listing goes on and says what stood in.
+    // to work on the stand-in, and the self-test on a stand-in port; a
+    // listing goes on and says what stood in.
     ExitCode checkRememberedChoices() {
-        const std::vector<UnrestoredChoice> unrestored =
-            unrestoredChoices(app_.restoredSelection(), familyModuleDirectory());
-        if (!commandRow(options_.command).operation) {
-            for (const UnrestoredChoice& choice : unrestored) {
-                if (!choice.nothingRemembered) {
-                    output_.warn(choice.missing + "; " +
-                                 (choice.standIn.empty() ? "nothing" : "'" + choice.standIn + "'") +
-                                 " stands in for it");
-                }
-            }
-            return ExitCode::Success;
-        }
+        const bool touchesChip = commandRow(options_.command).operation.has_value();
+        const bool testsBoard = options_.command == CliCommand::SelfTest;
         std::string why;
-        for (const UnrestoredChoice& choice : unrestored) {
-            why += (why.empty() ? "" : "; ") + choice.missing + " (give " + choice.options + ")";
+        for (const UnrestoredChoice& choice :
+             unrestoredChoices(app_.restoredSelection(), familyModuleDirectory())) {
+            if (touchesChip || (testsBoard && choice.part == ChoicePart::Port)) {
+                why +=
+                    (why.empty() ? "" : "; ") + choice.missing + " (give " + choice.options + ")";
+            } else if (!choice.nothingRemembered) {
+                output_.warn(choice.missing + "; " +
+                             (choice.standIn.empty() ? "nothing" : "'" + choice.standIn + "'") +
+                             " stands in for it");
+            }
         }
         return why.empty() ? ExitCode::Success : output_.fail(ExitCode::NoHardware, why);
     }
@@ -106,6 +107,16 @@ public:
                 }
                 output_.print(chipListing(app_.catalog()));
                 return ExitCode::Success;
+            case CliCommand::SelfTest:
+                // The board is tested whatever chip, if any, is chosen.
+                if (ExitCode code = requireDriver(); code != ExitCode::Success) {
+                    return code;
+                }
+                if (ExitCode code = injectAskedFault(app_, options_, output_);
+                    code != ExitCode::Success) {
+                    return code;
+                }
+                return runSelfTest(app_, output_);
             default:
                 break;
         }
@@ -126,10 +137,17 @@ private:
         return (app_.moduleRoot() / hardwareFamily(app_.familyIndex()).dir).string();
     }
 
-    ExitCode requireChip() {
+    ExitCode requireDriver() {
         if (!app_.driver().bound()) {
             return output_.fail(ExitCode::NoHardware,
                                 "no usable driver (" + app_.driverPath().string() + ")");
+        }
+        return ExitCode::Success;
+    }
+
+    ExitCode requireChip() {
+        if (ExitCode code = requireDriver(); code != ExitCode::Success) {
+            return code;
         }
         if (app_.callBlock().hmodule == nullptr) {
             return output_.fail(ExitCode::NoHardware,

@@ -1,41 +1,19 @@
 #include "OptionTable.h"
 
-#include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
-#include "catalog/KeyValue.h"
+#include "catalog/WholeNumber.h"
+#include "core/ReadVerification.h"
 
 namespace veldrix::cli {
 namespace {
 
 const std::string kFine;
 
-// "stuck:ADDRESS:BIT:LEVEL", the numbers as the configuration files write them.
-std::optional<SimulatedStuckBit> parseSimFault(std::string_view text) {
-    constexpr std::string_view kPrefix = "stuck:";
-    if (!text.starts_with(kPrefix)) {
-        return std::nullopt;
-    }
-    text.remove_prefix(kPrefix.size());
-    std::array<std::uint32_t, 3> fields{};
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto colon = text.find(':');
-        const bool last = i + 1 == fields.size();
-        if (last != (colon == std::string_view::npos)) {
-            return std::nullopt;
-        }
-        const auto value = parseWholeNumber(std::string(text.substr(0, colon)));
-        if (!value) {
-            return std::nullopt;
-        }
-        fields[i] = *value;
-        text.remove_prefix(last ? text.size() : colon + 1);
-    }
-    if (fields[1] > 7 || fields[2] > 1) {
-        return std::nullopt;
-    }
-    return SimulatedStuckBit{fields[0], static_cast<int>(fields[1]), static_cast<int>(fields[2])};
-}
+// Each read of a verified read keeps a copy of the image until they are compared.
+constexpr unsigned kMostVerifiedReads = 16;
 
 // Handlers of the options that only store what they are given.
 template <std::optional<std::string> CliOptions::*kField>
@@ -100,8 +78,44 @@ std::string askVersion(OptionState& state, std::string_view, const std::string&)
 }
 
 std::string storeSimFault(OptionState& state, std::string_view, const std::string& value) {
-    state.options.simStuckBit = parseSimFault(value);
-    return state.options.simStuckBit ? kFine : "--sim-fault needs stuck:ADDRESS:BIT:LEVEL";
+    state.options.simFault = parseSimulatedFault(value);
+    return state.options.simFault ? kFine
+                                  : "--sim-fault needs " + std::string(kSimulatedFaultForms);
+}
+
+std::string storeFormat(OptionState& state, std::string_view, const std::string& value) {
+    constexpr std::array<std::pair<std::string_view, ImageFormat>, 3> kFormats = {{
+        {"raw", ImageFormat::Raw},
+        {"ihex", ImageFormat::IntelHex},
+        {"srec", ImageFormat::SRecord},
+    }};
+    for (const auto& [word, format] : kFormats) {
+        if (value == word) {
+            state.options.format = format;
+            return kFine;
+        }
+    }
+    return "--format needs raw, ihex or srec";
+}
+
+std::string storeMaxDifferences(OptionState& state, std::string_view, const std::string& value) {
+    const auto number = parseWholeNumber(value);
+    // A leading "-" reads as a large number, which is no count anybody meant.
+    if (!number || value.find('-') != std::string::npos) {
+        return "--max-differences needs a count (0 for all)";
+    }
+    state.options.maxDifferences = *number;
+    return kFine;
+}
+
+std::string storeVerifyReads(OptionState& state, std::string_view, const std::string& value) {
+    const auto number = parseWholeNumber(value);
+    if (!number || *number < kMinimumVerifiedReads || *number > kMostVerifiedReads) {
+        return "--verify-reads needs a number of reads from " +
+               std::to_string(kMinimumVerifiedReads) + " to " + std::to_string(kMostVerifiedReads);
+    }
+    state.options.verifyReads = *number;
+    return kFine;
 }
 
 // clang-format off
@@ -131,6 +145,19 @@ constexpr std::array kRows = {
               "set a configuration key (decimal, 0x1F, 1Fh or $1F; binary\n"
               "keys take binary digits; one whole 32-bit value); repeatable",
               storeKey},
+    OptionRow{{"--format"}, "raw|ihex|srec", OptionGroup::ThisRun,
+              "FILE's format: a raw image, Intel HEX\n"
+              "or S-record, whatever its content (read, write, compare,\n"
+              "digest) or its extension (read) shows",
+              storeFormat},
+    OptionRow{{"--max-differences"}, "N", OptionGroup::ThisRun,
+              "list the first N differences of compare, or unstable\n"
+              "addresses of --verify-reads (default 16; 0 lists all)",
+              storeMaxDifferences},
+    OptionRow{{"--verify-reads"}, "N", OptionGroup::ThisRun,
+              "read: read the chip N times (2-16) and save FILE only when\n"
+              "every read gave the same image",
+              storeVerifyReads},
     OptionRow{{"-y", "--yes"}, "", OptionGroup::ThisRun,
               "answer every question of the operation affirmatively;\n"
               "without it questions are asked only on a terminal and\n"
@@ -147,9 +174,19 @@ constexpr std::array kRows = {
               storeSettingsFile},
     OptionRow{{"-h", "--help"}, "", OptionGroup::ThisRun, "show this text", askHelp},
     OptionRow{{"--version"}, "", OptionGroup::ThisRun, "show the version", askVersion},
-    OptionRow{{"--sim-fault"}, "stuck:ADDRESS:BIT:LEVEL", OptionGroup::Testing,
-              "on the simulated board, make bit BIT (0-7) of the byte at\n"
-              "ADDRESS always read LEVEL (0 or 1) during this run",
+    OptionRow{{"--sim-fault"}, "FAULT", OptionGroup::Testing,
+              "give the simulated board a fault for this run:\n"
+              "stuck:ADDRESS:BIT:LEVEL  bit BIT (0-7) of the byte at\n"
+              "  ADDRESS reads LEVEL (0 or 1)\n"
+              "dataline:BIT:LEVEL  data line BIT reads LEVEL at every\n"
+              "  address\n"
+              "addrline:BIT:LEVEL  address line BIT (0-31) is held at\n"
+              "  LEVEL: the two halves of the chip that differ in it alias\n"
+              "intermittent:BIT:SEED  data line BIT reads a random level\n"
+              "  on every read, from a generator seeded with SEED\n"
+              "statusline:LINE:LEVEL  status register bit LINE (3-7)\n"
+              "  reads LEVEL\n"
+              "absent  the board is gone: the port answers as an empty one",
               storeSimFault},
 };
 // clang-format on

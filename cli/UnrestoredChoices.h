@@ -10,7 +10,10 @@
 
 namespace veldrix::cli {
 
+enum class ChoicePart { Port, Module, Chip };
+
 struct UnrestoredChoice {
+    ChoicePart part;
     // What is missing: "no port chosen", "the remembered chip 'X' is not in
     // module 'Y'", ...
     std::string missing;

@@ -69,7 +69,11 @@
  * clamps its data lines low; an empty socket leaves them to the bias. The
  * status register answers 0x87, plus bit 3 while the control pattern is 6,
  * which is what the drivers' presence test looks for. The extended control
- * register and every other offset ignore writes and read 0xFF.
+ * register and every other offset ignore writes and read 0xFF. With the
+ * board-absent fault the port answers as an empty one: the data register
+ * still reads back what the PC drives, the status register reads 0x7F
+ * (every input pulled up, bit 7 inverted by the port), and no latch takes
+ * anything.
  *
  * Chips:
  * - Microwire serial EEPROM, 16-bit organisation, 16 to 1024 words (a power
@@ -181,6 +185,29 @@ VXSIM_API int vxsim_set_identifier(uint8_t maker, uint8_t device);
 VXSIM_API int vxsim_fault_stuck_bit(uint32_t address, int bit, int level);
 VXSIM_API int vxsim_fault_slow_cell(uint32_t address, uint32_t pulses);
 VXSIM_API int vxsim_fault_write_time(uint32_t microseconds);
+
+/* Faults in what the chip answers when read (its cells and vxsim_read()
+ * stay as they are), until the next insert, remove or vxsim_clear_faults():
+ * - data line `bit` (0-7) reads `level` (0, 1) at every address;
+ * - address line `bit` is held at `level`, so the two halves of the chip
+ *   that differ in that line both answer with the half at `level`; only the
+ *   lines the chip has (VXSIM_ERR_RANGE for A15 of a 32 KB chip); addresses
+ *   are those of the contents layout (Microwire: byte addresses);
+ * - data line `bit` reads a random level on every read, drawn from a
+ *   generator seeded with `seed`, so that the same run repeats; a second
+ *   call replaces the first. */
+VXSIM_API int vxsim_fault_data_line(int bit, int level);
+VXSIM_API int vxsim_fault_address_line(int bit, int level);
+VXSIM_API int vxsim_fault_intermittent_bit(int bit, uint32_t seed);
+
+/* Faults of the board, also with an empty socket, until the next insert,
+ * remove or vxsim_clear_faults():
+ * - the board is gone from the port (see Reads above);
+ * - status line `line` (a status register bit, 3 to 7) reads `level`. */
+VXSIM_API int vxsim_fault_board_absent(void);
+VXSIM_API int vxsim_fault_status_line(int line, int level);
+
+/* Clears the board's faults, and the chip's when the socket holds one. */
 VXSIM_API int vxsim_clear_faults(void);
 
 /* The board's clock: the monotonic clock (the one the program's delays use),
@@ -198,7 +225,8 @@ VXSIM_API int vxsim_trace_close(void);
 typedef int (*vxsim_insert_fn)(int kind, uint32_t size, const char* image_path);
 typedef int (*vxsim_insert_for_module_fn)(const char* module, uint32_t size,
                                           const char* image_path);
-/* vxsim_remove, _chip_kind, _save, _clear_faults and _trace_close. */
+/* vxsim_remove, _chip_kind, _save, _fault_board_absent, _clear_faults and
+ * _trace_close. */
 typedef int (*vxsim_void_fn)(void);
 typedef uint32_t (*vxsim_chip_size_fn)(void);
 typedef int (*vxsim_read_fn)(uint32_t address, uint8_t* bytes, uint32_t length);
@@ -207,6 +235,9 @@ typedef int (*vxsim_set_identifier_fn)(uint8_t maker, uint8_t device);
 typedef int (*vxsim_fault_stuck_bit_fn)(uint32_t address, int bit, int level);
 typedef int (*vxsim_fault_slow_cell_fn)(uint32_t address, uint32_t pulses);
 typedef int (*vxsim_fault_write_time_fn)(uint32_t microseconds);
+/* vxsim_fault_data_line, _address_line and _status_line. */
+typedef int (*vxsim_fault_line_fn)(int line, int level);
+typedef int (*vxsim_fault_intermittent_bit_fn)(int bit, uint32_t seed);
 typedef void (*vxsim_clock_manual_fn)(int on);
 typedef void (*vxsim_clock_advance_fn)(uint32_t microseconds);
 typedef int (*vxsim_trace_open_fn)(const char* path);

@@ -12,13 +12,16 @@ ChipMemory::ChipMemory(std::uint32_t size) : cells_(size, kErased), mask_(size -
 
 std::uint8_t ChipMemory::read(std::uint32_t address) const {
     address = wrap(address);
+    if (readFaults_.any()) {
+        address = wrap(readFaults_.address(address));
+    }
     std::uint8_t value = cells_[address];
     if (!stuck_.empty()) {
         if (auto found = stuck_.find(address); found != stuck_.end()) {
             value = static_cast<std::uint8_t>((value & ~found->second.mask) | found->second.levels);
         }
     }
-    return value;
+    return readFaults_.any() ? readFaults_.data(value) : value;
 }
 
 void ChipMemory::program(std::uint32_t address, std::uint8_t data) {
@@ -62,6 +65,7 @@ void ChipMemory::addSlowCell(std::uint32_t address, std::uint32_t pulses) {
 void ChipMemory::clearFaults() noexcept {
     stuck_.clear();
     pulsesToIgnore_.clear();
+    readFaults_.clear();
 }
 
 }  // namespace veldrix::sim

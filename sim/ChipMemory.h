@@ -6,6 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ReadFaults.h"
+
 namespace veldrix::sim {
 
 class ChipMemory {
@@ -20,7 +22,7 @@ public:
         return address & mask_;
     }
 
-    // The byte as the chip answers it: stuck bits show.
+    // The byte as the chip answers it: stuck bits and read faults show.
     [[nodiscard]] std::uint8_t read(std::uint32_t address) const;
     // A programming pulse: bits that are 0 in `data` go to 0, none go to 1. A
     // slow cell ignores pulses until its count is reached.
@@ -41,6 +43,8 @@ public:
 
     void addStuckBit(std::uint32_t address, unsigned bit, bool level);
     void addSlowCell(std::uint32_t address, std::uint32_t pulses);
+    // The address lines a fault may hold are those below the size.
+    [[nodiscard]] ReadFaults& readFaults() noexcept { return readFaults_; }
     void clearFaults() noexcept;
 
 private:
@@ -54,6 +58,9 @@ private:
     bool changed_ = false;
     std::unordered_map<std::uint32_t, StuckBits> stuck_;
     std::unordered_map<std::uint32_t, std::uint32_t> pulsesToIgnore_;
+    // Reading draws the intermittent line's next level: noise, not state of
+    // the cells.
+    mutable ReadFaults readFaults_;
 };
 
 }  // namespace veldrix::sim

@@ -9,6 +9,9 @@ namespace {
 constexpr std::uint8_t kUnusedStatusLines = 0x07;  // not wired: they read high
 constexpr std::uint8_t kStatusIdle = board::kStatusAlwaysSet | kUnusedStatusLines;
 constexpr std::uint8_t kNothingThere = 0xFF;
+// A port with nothing on it: every input line pulled up, read through the
+// port's inverter on bit 7 (busy).
+constexpr std::uint8_t kEmptyPortStatus = 0x7F;
 
 }  // namespace
 
@@ -18,33 +21,43 @@ std::uint8_t SimBoard::pattern() const noexcept {
 
 std::uint8_t SimBoard::readRegister(std::uint16_t offset) {
     switch (offset) {
-        case board::kDataRegister: {
-            if ((control_ & board::kControlDataInput) == 0) {
-                return data_;  // the PC's own outputs
-            }
-            const AccessTime now(clock_);
-            const std::uint8_t value =
-                pattern() == board::kDataLinesSelector ? dataLines(now) : kNothingThere;
-            if (trace_.active()) {
-                trace_.record(TraceWriter::Event::DataRead, pattern(), value, now.nanoseconds());
-            }
-            return value;
-        }
-        case board::kStatusRegister: {
-            const std::uint8_t value = pattern() == board::kAnswerPattern
-                                           ? kStatusIdle | board::kStatusAnswer
-                                           : kStatusIdle;
-            if (trace_.active()) {
-                trace_.record(TraceWriter::Event::StatusRead, pattern(), value,
-                              clock_.nowNanoseconds());
-            }
-            return value;
-        }
+        case board::kDataRegister:
+            return readData();
+        case board::kStatusRegister:
+            return readStatus();
         case board::kControlRegister:
             return control_;
         default:
             return kNothingThere;
     }
+}
+
+std::uint8_t SimBoard::readData() {
+    if ((control_ & board::kControlDataInput) == 0) {
+        return data_;  // the PC's own outputs
+    }
+    if (faults_.absent) {
+        return kNothingThere;
+    }
+    const AccessTime now(clock_);
+    const std::uint8_t value =
+        pattern() == board::kDataLinesSelector ? dataLines(now) : kNothingThere;
+    if (trace_.active()) {
+        trace_.record(TraceWriter::Event::DataRead, pattern(), value, now.nanoseconds());
+    }
+    return value;
+}
+
+std::uint8_t SimBoard::readStatus() {
+    if (faults_.absent) {
+        return faults_.status(kEmptyPortStatus);
+    }
+    const std::uint8_t value = faults_.status(
+        pattern() == board::kAnswerPattern ? kStatusIdle | board::kStatusAnswer : kStatusIdle);
+    if (trace_.active()) {
+        trace_.record(TraceWriter::Event::StatusRead, pattern(), value, clock_.nowNanoseconds());
+    }
+    return value;
 }
 
 void SimBoard::writeRegister(std::uint16_t offset, std::uint8_t value) {
@@ -60,7 +73,7 @@ void SimBoard::writeControl(std::uint8_t value) {
     control_ = value;
     const bool strobeFell = (old & board::kStrobeLines) != 0 && (value & board::kStrobeLines) == 0;
     const bool portDrove = (old & board::kControlDataInput) == 0;
-    if (strobeFell && portDrove) {
+    if (strobeFell && portDrove && !faults_.absent) {
         writeLatch(old & board::kControlLines, data_);
     }
 }

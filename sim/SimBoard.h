@@ -9,6 +9,7 @@
 #include <span>
 
 #include "AccessTime.h"
+#include "BoardFaults.h"
 #include "BoardLines.h"
 #include "ChipModel.h"
 #include "SimClock.h"
@@ -29,6 +30,8 @@ public:
     [[nodiscard]] ChipModel* chip() const noexcept { return chip_.get(); }
     [[nodiscard]] const BoardLines& lines() const noexcept { return lines_; }
 
+    [[nodiscard]] BoardFaults& faults() noexcept { return faults_; }
+
     // Called when the chip in the socket loses its supply.
     void onPowerLoss(std::function<void()> handler) { powerLoss_ = std::move(handler); }
 
@@ -38,6 +41,8 @@ private:
     void clearLatches(std::span<const std::uint8_t> latches) noexcept;
     [[nodiscard]] std::uint8_t dataLines(const AccessTime& now) const;
     [[nodiscard]] std::uint8_t pattern() const noexcept;
+    [[nodiscard]] std::uint8_t readData();
+    [[nodiscard]] std::uint8_t readStatus();
 
     const SimClock& clock_;
     TraceWriter& trace_;
@@ -46,6 +51,7 @@ private:
     BoardLines lines_;
     std::unique_ptr<ChipModel> chip_;
     bool chipPowered_ = false;
+    BoardFaults faults_;
     std::function<void()> powerLoss_;
 };
 

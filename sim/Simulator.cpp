@@ -50,6 +50,7 @@ int Simulator::insert(ChipKind kind, std::uint32_t size, const char* imagePath) 
         chip->memory().markSaved();
     }
     board_.replaceChip(std::move(chip));
+    board_.faults() = BoardFaults{};
     contentFile_ = file;
     trace_.note(std::string("insert ") + kindName(kind) + " " + std::to_string(size));
     return VXSIM_OK;
@@ -58,6 +59,7 @@ int Simulator::insert(ChipKind kind, std::uint32_t size, const char* imagePath) 
 int Simulator::remove() {
     const bool saved = saveChanged();
     board_.replaceChip(nullptr);
+    board_.faults() = BoardFaults{};
     contentFile_.clear();
     trace_.note("remove");
     return saved ? VXSIM_OK : VXSIM_ERR_IO;
@@ -129,12 +131,19 @@ int Simulator::setIdentifier(std::uint8_t maker, std::uint8_t device) {
     return chip->setIdentifier(maker, device) ? VXSIM_OK : VXSIM_ERR_KIND;
 }
 
+int Simulator::checkDataLine(int bit, int level) const {
+    if (board_.chip() == nullptr) {
+        return VXSIM_ERR_EMPTY;
+    }
+    return bit < 0 || bit > 7 || (level != 0 && level != 1) ? VXSIM_ERR_RANGE : VXSIM_OK;
+}
+
 int Simulator::addStuckBit(std::uint32_t address, int bit, int level) {
     if (int result = checkRange(address, 1); result != VXSIM_OK) {
         return result;
     }
-    if (bit < 0 || bit > 7 || (level != 0 && level != 1)) {
-        return VXSIM_ERR_RANGE;
+    if (int result = checkDataLine(bit, level); result != VXSIM_OK) {
+        return result;
     }
     board_.chip()->memory().addStuckBit(address, static_cast<unsigned>(bit), level == 1);
     return VXSIM_OK;
@@ -159,10 +168,56 @@ int Simulator::setWriteTime(std::uint32_t microseconds) {
     return chip->setWriteTime(microseconds) ? VXSIM_OK : VXSIM_ERR_KIND;
 }
 
-int Simulator::clearFaults() {
+int Simulator::holdDataLine(int bit, int level) {
+    if (int result = checkDataLine(bit, level); result != VXSIM_OK) {
+        return result;
+    }
+    board_.chip()->memory().readFaults().holdDataLine(static_cast<unsigned>(bit), level == 1);
+    return VXSIM_OK;
+}
+
+int Simulator::holdAddressLine(int bit, int level) {
     ChipModel* chip = board_.chip();
     if (chip == nullptr) {
         return VXSIM_ERR_EMPTY;
+    }
+    // Only the lines the chip has: A0 up to the one below its size.
+    const bool hasLine = bit >= 0 && bit < 32 && (std::uint64_t{1} << bit) < chip->size();
+    if (!hasLine || (level != 0 && level != 1)) {
+        return VXSIM_ERR_RANGE;
+    }
+    chip->memory().readFaults().holdAddressLine(static_cast<unsigned>(bit), level == 1);
+    return VXSIM_OK;
+}
+
+int Simulator::makeBitIntermittent(int bit, std::uint32_t seed) {
+    if (int result = checkDataLine(bit); result != VXSIM_OK) {
+        return result;
+    }
+    board_.chip()->memory().readFaults().makeIntermittent(static_cast<unsigned>(bit), seed);
+    return VXSIM_OK;
+}
+
+int Simulator::removeBoard() {
+    board_.faults().absent = true;
+    trace_.note("board removed from the port");
+    return VXSIM_OK;
+}
+
+int Simulator::holdStatusLine(int line, int level) {
+    // The port's five status inputs are bits 3 to 7.
+    if (line < 3 || line > 7 || (level != 0 && level != 1)) {
+        return VXSIM_ERR_RANGE;
+    }
+    board_.faults().holdStatusLine(static_cast<unsigned>(line), level == 1);
+    return VXSIM_OK;
+}
+
+int Simulator::clearFaults() {
+    board_.faults() = BoardFaults{};
+    ChipModel* chip = board_.chip();
+    if (chip == nullptr) {
+        return VXSIM_OK;
     }
     chip->memory().clearFaults();
     chip->setWriteTime(VXSIM_MICROWIRE_WRITE_US);

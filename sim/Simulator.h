@@ -39,6 +39,12 @@ public:
     int addStuckBit(std::uint32_t address, int bit, int level);
     int addSlowCell(std::uint32_t address, std::uint32_t pulses);
     int setWriteTime(std::uint32_t microseconds);
+    int holdDataLine(int bit, int level);
+    int holdAddressLine(int bit, int level);
+    int makeBitIntermittent(int bit, std::uint32_t seed);
+    int removeBoard();
+    int holdStatusLine(int line, int level);
+    // The board's faults always, the chip's when there is one.
     int clearFaults();
 
     int openTrace(const char* path);
@@ -49,6 +55,9 @@ private:
     bool saveChanged();
     // VXSIM_OK when [address, address + length) lies in the chip.
     [[nodiscard]] int checkRange(std::uint32_t address, std::uint64_t length) const;
+    // VXSIM_OK when a chip is in the socket and bit and level are a data
+    // line (0-7) and a level (0, 1).
+    [[nodiscard]] int checkDataLine(int bit, int level = 0) const;
 
     SimClock clock_;
     TraceWriter trace_;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalog/ParseNumber.h"
+#include "catalog/WholeNumber.h"
 #include "core/TextFormat.h"
 
 namespace veldrix {
@@ -16,18 +16,6 @@ char upper(char kind) noexcept {
 }
 
 }  // namespace
-
-std::optional<std::uint32_t> parseWholeNumber(const std::string& text) {
-    const char* end = nullptr;
-    bool malformed = false;
-    bool tooLarge = false;
-    const std::uint32_t value = ParseNumber(text.c_str(), &end, &malformed,
-                                            [&tooLarge](const std::string&) { tooLarge = true; });
-    if (malformed || tooLarge || end != text.c_str() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 std::optional<std::uint32_t> parseKeyValue(char kind, const std::string& text) {
     switch (upper(kind)) {

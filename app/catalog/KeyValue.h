@@ -10,10 +10,6 @@
 
 namespace veldrix {
 
-// One whole numeric constant as ParseNumber reads it (decimal, 0x1F, 1Fh,
-// $1F, a leading "-"), with nothing after it and fitting in 32 bits.
-[[nodiscard]] std::optional<std::uint32_t> parseWholeNumber(const std::string& text);
-
 // The value of `text` for a key of kind letter `kind`: binary digits for
 // "B"/"b" keys, one whole constant for "D"/"d" and "H"/"h" keys. Empty when
 // the text is no such value or the kind takes no typed value.

@@ -183,14 +183,16 @@ void Application::chipSelectionClosed() {
     settings_.writeFamily(portName_);
 }
 
-FileLoadResult Application::openBufferFile(const std::string& path) {
-    FileLoadResult loaded = LoadBufferFile(buffer_, path);
+FileLoadResult Application::openBufferFile(const std::string& path,
+                                           std::optional<ImageFormat> format) {
+    FileLoadResult loaded = LoadBufferFile(buffer_, path, format);
     concludeFileCommand(loaded, path);
     return loaded;
 }
 
-FileSaveResult Application::saveBufferFile(const std::string& path) {
-    FileSaveResult saved = SaveBufferFile(buffer_, path);
+FileSaveResult Application::saveBufferFile(const std::string& path,
+                                           std::optional<ImageFormat> format) {
+    FileSaveResult saved = SaveBufferFile(buffer_, path, format);
     concludeFileCommand(saved, path);
     return saved;
 }
@@ -207,6 +209,23 @@ FileSaveResult Application::saveBufferBlock(const std::string& path, std::uint32
     FileSaveResult saved = SaveBufferBlock(buffer_, path, offset, length);
     concludeFileCommand(saved, path);
     return saved;
+}
+
+ReadVerification Application::verifyRead(unsigned reads, std::size_t maxListed) {
+    return veldrix::verifyRead(operations_, buffer_, block_, ui_, reads, maxListed);
+}
+
+ChipComparison Application::compareChipWithBuffer(std::size_t maxListed) {
+    return veldrix::compareChipWithBuffer(operations_, buffer_, maxListed);
+}
+
+BoardSelfTestReport Application::testBoard() {
+    if (caller_.busy()) {
+        BoardSelfTestReport refused;
+        refused.start = SelfTestStart::Busy;
+        return refused;
+    }
+    return runBoardSelfTest(driver_);
 }
 
 void Application::concludeFileCommand(const FileCommandResult& result, const std::string& path) {

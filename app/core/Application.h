@@ -16,11 +16,14 @@
 #include "catalog/AdvancedOptions.h"
 #include "catalog/ModuleCatalog.h"
 #include "catalog/ModuleSelection.h"
+#include "core/BoardSelfTest.h"
 #include "core/CallbackTargets.h"
+#include "core/ChipComparison.h"
 #include "core/DeviceOperations.h"
 #include "core/DriverBinding.h"
 #include "core/ModuleCaller.h"
 #include "core/ProgressService.h"
+#include "core/ReadVerification.h"
 #include "core/SelectionRestore.h"
 #include "core/SettingsStore.h"
 #include "core/SimulatedSocket.h"
@@ -107,14 +110,18 @@ public:
     void switchLanguage(Language language);
     void setDocumentName(std::string name) { documentName_ = std::move(name); }
 
-    // Loads the buffer from `path` and shows the program's messages for it;
-    // the path becomes the document name when the file was opened.
-    FileLoadResult openBufferFile(const std::string& path);
-    // Saves the buffer to `path` and shows the program's messages for it;
-    // the path becomes the document name when the file was made.
-    FileSaveResult saveBufferFile(const std::string& path);
-    // The same for a block of the image (Open Block, Save Block); the
-    // document name stays.
+    // Loads the buffer from `path` (in `format`, else in the format its
+    // content shows) and shows the program's messages for it; the path
+    // becomes the document name when the file was loaded.
+    FileLoadResult openBufferFile(const std::string& path,
+                                  std::optional<ImageFormat> format = std::nullopt);
+    // Saves the buffer to `path` (in `format`, else in the format of its
+    // extension) and shows the program's messages for it; the path becomes
+    // the document name when the file was made.
+    FileSaveResult saveBufferFile(const std::string& path,
+                                  std::optional<ImageFormat> format = std::nullopt);
+    // The same for a block of the image (Open Block, Save Block), always
+    // raw; the document name stays.
     FileLoadResult openBufferBlock(const std::string& path, std::uint32_t offset,
                                    std::uint32_t length);
     FileSaveResult saveBufferBlock(const std::string& path, std::uint32_t offset,
@@ -124,6 +131,15 @@ public:
     // call after one failed returns it, every later call nothing, so that
     // the window tells the user once per run.
     [[nodiscard]] std::optional<SettingsWriteFailure> takeSettingsWriteFailure();
+
+    // Read with verification: see verifyRead().
+    ReadVerification verifyRead(unsigned reads, std::size_t maxListed);
+    // The chip read aside and compared with the buffer (the compare report
+    // after a Compare that found differences): see compareChipWithBuffer().
+    ChipComparison compareChipWithBuffer(std::size_t maxListed);
+    // The board self-test on the bound driver and the chosen port; refused
+    // (SelfTestStart::Busy) while a module call holds the board.
+    BoardSelfTestReport testBoard();
 
     // The Advanced Options dialog's model on the applied chip's keys.
     [[nodiscard]] AdvancedOptions advancedOptions();

@@ -23,6 +23,9 @@ struct CallOutcome {
     // call (its voltage function): the module ran on, but on a board whose
     // state nobody knows.
     platform::FaultKind driverFault = platform::FaultKind::None;
+    // The user asked to cancel during the call: the module may have stopped
+    // early, whatever it answered.
+    bool cancelled = false;
 
     [[nodiscard]] bool ran() const noexcept { return state == CallState::Ran; }
     [[nodiscard]] bool faulted() const noexcept { return state == CallState::Faulted; }

@@ -225,6 +225,7 @@ std::optional<std::int32_t> DeviceOperations::call(Command command) {
     outcome_.moduleFault = call.fault;
     outcome_.driverFault = call.driverFault;
     outcome_.ran = call.ran();
+    outcome_.cancelled = call.cancelled;
     if (!call.ran()) {
         return std::nullopt;
     }

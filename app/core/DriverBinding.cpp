@@ -99,18 +99,35 @@ bool DriverBinding::bind(const std::string& path, HardwareFamily& family, std::u
     } else {
         start_drv = 0;
     }
-    runGuardedInit();
+    // A board that fails its presence test is not a binding failure: the
+    // user may still choose another port, the simulated board among them.
+    (void)runInit();
     return true;
 }
 
-void DriverBinding::runGuardedInit() {
+std::optional<std::uint32_t> DriverBinding::runInit() {
+    if (!bound()) {
+        return std::nullopt;
+    }
     InitCall call{init_, 0};
     initFault_ = platform::runGuarded(&invokeInit, &call);
     if (initFault_ != platform::FaultKind::None) {
         postStatus(block_, ui_, "init ERR");
+        return std::nullopt;
     }
-    // A board that fails its presence test is not a binding failure: the
-    // user may still choose another port, the simulated board among them.
+    return call.result;
+}
+
+std::optional<platform::FaultKind> DriverBinding::applyVoltages(std::uint32_t vcc,
+                                                                std::uint32_t vpp,
+                                                                std::uint32_t vid) {
+    if (!bound() || block_.voltage == nullptr || targets_.driverVoltage == nullptr) {
+        return std::nullopt;
+    }
+    const std::uint32_t faultsBefore = targets_.driverFaults.count;
+    (void)block_.voltage(vcc, vpp, vid);
+    return targets_.driverFaults.count != faultsBefore ? targets_.driverFaults.last
+                                                       : platform::FaultKind::None;
 }
 
 void DriverBinding::unbind() {

@@ -57,6 +57,17 @@ public:
     // user needs. Returns the port's address.
     std::uint16_t selectPort(std::string_view label, HardwareFamily& family);
 
+    // The bound driver's init once more, guarded as at binding, on the port
+    // now in its portadr: its answer, or nothing when it faulted (initFault()
+    // then says how) or no complete driver is bound.
+    std::optional<std::uint32_t> runInit();
+
+    // The voltages through the call block's voltage callback, guarded as
+    // the modules' calls are: the fault that ended the driver's voltage, None
+    // when it returned; nothing when no driver's voltage could be reached.
+    std::optional<platform::FaultKind> applyVoltages(std::uint32_t vcc, std::uint32_t vpp,
+                                                     std::uint32_t vid);
+
     // Builds the port list anew from the system's devices, for the kinds of
     // `portmask`; the head becomes current until a port is selected again.
     void enumeratePorts(std::uint16_t portmask);
@@ -68,8 +79,9 @@ public:
     [[nodiscard]] std::uint8_t* ecrByte() noexcept { return ecr_; }
     // A library with every required export is bound.
     [[nodiscard]] bool bound() const noexcept { return library_.loaded() && complete_; }
-    // How the bound driver's init ended: None when it returned (whatever it
-    // answered) or did not run, else the fault that ended it.
+    // How the bound driver's last init (at binding or from runInit) ended:
+    // None when it returned (whatever it answered) or did not run, else the
+    // fault that ended it.
     [[nodiscard]] platform::FaultKind initFault() const noexcept { return initFault_; }
     // The bound driver's simulated board; null unless it exports one.
     [[nodiscard]] const SimulatorControl* simulator() const noexcept {
@@ -77,8 +89,6 @@ public:
     }
 
 private:
-    void runGuardedInit();
-
     dlldata& block_;
     UserInterface& ui_;
     CallbackTargets& targets_;

@@ -76,6 +76,7 @@ CallOutcome ModuleCaller::guardedEntryCall() {
         return outcome;
     }
     const std::uint32_t driverFaultsBefore = driverFaults_ != nullptr ? driverFaults_->count : 0;
+    const std::uint32_t cancelsBefore = progress_.cancelRequests();
     EntryCall entryCall{entry_, &block_, 0};
     {
         const platform::RaisedThreadPriority chipTiming;
@@ -90,6 +91,7 @@ CallOutcome ModuleCaller::guardedEntryCall() {
     if (driverFaults_ != nullptr && driverFaults_->count != driverFaultsBefore) {
         outcome.driverFault = driverFaults_->last;
     }
+    outcome.cancelled = progress_.cancelRequests() != cancelsBefore;
     return outcome;
 }
 

@@ -34,6 +34,9 @@ struct OperationOutcome {
 
     // The module's entry returned: result, erraddr and errdata are its answers.
     bool ran = false;
+    // The user asked to cancel while it ran: a read or compare may not cover
+    // the whole chip, whatever the verdict says.
+    bool cancelled = false;
 
     [[nodiscard]] bool succeeded() const noexcept { return verdict == Verdict::Success; }
 };

@@ -20,6 +20,7 @@ struct GeneralSettings {
     std::uint8_t testins = 1;       // call block option "Test chip insertion"
     std::uint8_t conformation = 1;  // ask "Are you sure?" before writing
     std::uint8_t markclear = 0;     // edited in the General dialog; no operation reads it
+    std::uint8_t readtwice = 0;     // "Read twice and compare": Read goes through verifyRead()
 
     bool operator==(const GeneralSettings&) const = default;
 };

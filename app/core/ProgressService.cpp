@@ -64,6 +64,7 @@ std::uint32_t ProgressService::setPosition(std::int32_t position) {
     ui_.moveProgressWindow(position, percent);
     if (ui_.pumpProgressEvents()) {
         cancelled_ = true;
+        ++cancelRequests_;
     }
     return cancelled_ ? 1 : 0;
 }

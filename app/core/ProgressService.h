@@ -23,6 +23,9 @@ public:
 
     [[nodiscard]] bool isOpen() const noexcept { return open_; }
     [[nodiscard]] bool cancelled() const noexcept { return cancelled_; }
+    // Cancel requests taken since the service was made; unlike cancelled()
+    // it outlives the window, so a call can tell whether one came during it.
+    [[nodiscard]] std::uint32_t cancelRequests() const noexcept { return cancelRequests_; }
     // Steps of the current operation; 0 when no window is open.
     [[nodiscard]] std::int32_t total() const noexcept { return total_; }
 
@@ -34,6 +37,7 @@ private:
     UserInterface& ui_;
     bool open_ = false;
     bool cancelled_ = false;
+    std::uint32_t cancelRequests_ = 0;
     std::int32_t total_ = 0;
 };
 

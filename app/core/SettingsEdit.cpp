@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalog/KeyValue.h"
+#include "catalog/WholeNumber.h"
 #include "core/Application.h"
 #include "core/BasePath.h"
 #include "core/HardwareFamilies.h"

@@ -25,6 +25,7 @@ void visitFields(RecordOf<GeneralSettings> auto& s, auto& visit) {
     visit("testins", s.testins);
     visit("conformation", s.conformation);
     visit("markclear", s.markclear);
+    visit("readtwice", s.readtwice);
 }
 
 void visitFields(RecordOf<MainSettings> auto& s, auto& visit) {

@@ -24,6 +24,11 @@ std::optional<SimulatorControl> lookUpSimulator(const platform::DynamicLibrary& 
         lookUp(driver, "vxsim_fault_stuck_bit", c.faultStuckBit) &&
         lookUp(driver, "vxsim_fault_slow_cell", c.faultSlowCell) &&
         lookUp(driver, "vxsim_fault_write_time", c.faultWriteTime) &&
+        lookUp(driver, "vxsim_fault_data_line", c.faultDataLine) &&
+        lookUp(driver, "vxsim_fault_address_line", c.faultAddressLine) &&
+        lookUp(driver, "vxsim_fault_intermittent_bit", c.faultIntermittentBit) &&
+        lookUp(driver, "vxsim_fault_board_absent", c.faultBoardAbsent) &&
+        lookUp(driver, "vxsim_fault_status_line", c.faultStatusLine) &&
         lookUp(driver, "vxsim_clear_faults", c.clearFaults) &&
         lookUp(driver, "vxsim_clock_manual", c.clockManual) &&
         lookUp(driver, "vxsim_clock_advance", c.clockAdvance) &&

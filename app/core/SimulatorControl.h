@@ -23,6 +23,11 @@ struct SimulatorControl {
     vxsim_fault_stuck_bit_fn faultStuckBit;
     vxsim_fault_slow_cell_fn faultSlowCell;
     vxsim_fault_write_time_fn faultWriteTime;
+    vxsim_fault_line_fn faultDataLine;
+    vxsim_fault_line_fn faultAddressLine;
+    vxsim_fault_intermittent_bit_fn faultIntermittentBit;
+    vxsim_void_fn faultBoardAbsent;
+    vxsim_fault_line_fn faultStatusLine;
     vxsim_void_fn clearFaults;
     vxsim_clock_manual_fn clockManual;
     vxsim_clock_advance_fn clockAdvance;

@@ -1,10 +1,11 @@
 #pragma once
 // The board's presence test: eight checks of how it answers on the data and
-// status registers.
+// status registers (board/PresenceChecks.h).
 
 #include <cstdint>
 
 #include "ParallelPort.h"
+#include "PresenceChecks.h"
 
 namespace veldrix::drivers {
 
@@ -12,7 +13,6 @@ namespace veldrix::drivers {
 // of failed checks: bit 7 for check 1 down to bit 0 for check 8; 0 = present.
 [[nodiscard]] std::uint8_t failedPresenceChecks(const ParallelPort& port);
 
-// init()'s failure code: the mask over 0x100.
-inline constexpr std::uint32_t kInitFailed = 0x100;
+using board::kInitFailed;
 
 }  // namespace veldrix::drivers

@@ -83,6 +83,26 @@ int vxsim_fault_write_time(uint32_t microseconds) {
     return guarded([&](Simulator& sim) { return sim.setWriteTime(microseconds); });
 }
 
+int vxsim_fault_data_line(int bit, int level) {
+    return guarded([&](Simulator& sim) { return sim.holdDataLine(bit, level); });
+}
+
+int vxsim_fault_address_line(int bit, int level) {
+    return guarded([&](Simulator& sim) { return sim.holdAddressLine(bit, level); });
+}
+
+int vxsim_fault_intermittent_bit(int bit, uint32_t seed) {
+    return guarded([&](Simulator& sim) { return sim.makeBitIntermittent(bit, seed); });
+}
+
+int vxsim_fault_board_absent(void) {
+    return guarded([](Simulator& sim) { return sim.removeBoard(); });
+}
+
+int vxsim_fault_status_line(int line, int level) {
+    return guarded([&](Simulator& sim) { return sim.holdStatusLine(line, level); });
+}
+
 int vxsim_clear_faults(void) {
     return guarded([](Simulator& sim) { return sim.clearFaults(); });
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "BufferFixture.h"
+#include "FileCommandTexts.h"
 #include "TempDir.h"
 #include "buffer/BufferTools.h"
 
@@ -51,16 +52,6 @@ std::string pattern(std::size_t length) {
         bytes[i] = static_cast<char>(i * 7 + 1);
     }
     return bytes;
-}
-
-std::vector<std::string> texts(const FileCommandResult& result, MessageChannel channel) {
-    std::vector<std::string> found;
-    for (const UserMessage& message : result.messages) {
-        if (message.channel == channel) {
-            found.push_back(message.text);
-        }
-    }
-    return found;
 }
 
 TEST_F(BufferFilesTest, ShortFileFillsTheStartAndReportsTheLengthAskedFor) {

@@ -4,12 +4,16 @@
 // contents in a temporary directory.
 
 #include <gtest/gtest.h>
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -32,6 +36,29 @@ inline QString path(const std::string& name) {
 
 inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
+}
+
+// Standard output of a run with --json.
+inline QJsonDocument jsonOf(const CliRun& run) {
+    QJsonParseError error{};
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << "not JSON:\n" << run.out;
+    return document;
+}
+
+// A chip of a module, for tests that run on more than one.
+struct ModuleCase {
+    const char* module;
+    const char* chip;
+    std::size_t size;
+    bool erasable;  // blank check, erase and identifier are implemented; its
+                    // cells only go from 1 to 0 when written
+};
+
+// Keeps test listings readable instead of dumping the record's bytes.
+inline void PrintTo(const ModuleCase& c, std::ostream* out) {
+    *out << c.module << " " << c.chip;
 }
 
 class CliEndToEnd : public ::testing::Test {

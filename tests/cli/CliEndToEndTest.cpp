@@ -26,18 +26,6 @@ constexpr int kSuccess = toInt(ExitCode::Success);
 constexpr int kUnchanged = toInt(ExitCode::FailedChipUnchanged);
 constexpr int kChanged = toInt(ExitCode::FailedChipChanged);
 
-struct ModuleCase {
-    const char* module;
-    const char* chip;
-    std::size_t size;
-    bool erasable;  // blank check, erase and identifier are implemented
-};
-
-// Keeps test listings readable instead of dumping the record's bytes.
-void PrintTo(const ModuleCase& c, std::ostream* out) {
-    *out << c.module << " " << c.chip;
-}
-
 class CliEachModule : public CliEndToEnd, public ::testing::WithParamInterface<ModuleCase> {};
 
 TEST_P(CliEachModule, WriteReadBackCompareBlankEraseId) {
@@ -65,7 +53,7 @@ TEST_P(CliEachModule, WriteReadBackCompareBlankEraseId) {
     EXPECT_EQ(compared.exitCode, kUnchanged);
     EXPECT_NE(compared.out.find("1 Errors"), std::string::npos) << compared.out;
     char line[64];
-    std::snprintf(line, sizeof line, "  00000005: chip %02X, file %02X",
+    std::snprintf(line, sizeof line, "  00000005: chip %02X, expected %02X",
                   static_cast<unsigned char>(readFile(image)[5]),
                   static_cast<unsigned char>(changed[5]));
     EXPECT_NE(compared.out.find(line), std::string::npos) << compared.out;

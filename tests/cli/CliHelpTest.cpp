@@ -52,7 +52,7 @@ TEST(CliHelp, EveryCommandHasItsOwnRowAndIsListedOrHidden) {
         const bool listed = helpText().find("\n  " + std::string(row.word)) != std::string::npos;
         EXPECT_EQ(listed, !row.help.empty()) << row.word;
     }
-    EXPECT_EQ(commandRows().size(), static_cast<std::size_t>(CliCommand::Digest) + 1);
+    EXPECT_EQ(commandRows().size(), static_cast<std::size_t>(CliCommand::SelfTest) + 1);
 }
 
 TEST(CliHelp, DescriptionsContinueInTheirColumn) {
@@ -60,8 +60,20 @@ TEST(CliHelp, DescriptionsContinueInTheirColumn) {
     EXPECT_NE(help.find("  chips            list the chips of the module, with every field of "
                         "their\n                   description\n"),
               std::string::npos);
-    EXPECT_NE(help.find("  --sim-fault stuck:ADDRESS:BIT:LEVEL\n                   on the"),
+    EXPECT_NE(help.find("  --max-differences N  list the first N differences of compare, or "
+                        "unstable\n                   addresses"),
               std::string::npos);
+}
+
+// Every form of simulated fault the engine reads is explained.
+TEST(CliHelp, EveryFormOfSimulatedFaultIsListed) {
+    const std::string help = helpText();
+    for (const char* form : {"stuck:ADDRESS:BIT:LEVEL", "dataline:BIT:LEVEL", "addrline:BIT:LEVEL",
+                             "intermittent:BIT:SEED", "statusline:LINE:LEVEL", "absent"}) {
+        EXPECT_NE(help.find("\n                   " + std::string(form) + "  "), std::string::npos)
+            << form;
+        EXPECT_NE(kSimulatedFaultForms.find(form), std::string_view::npos) << form;
+    }
 }
 
 // Not every module heeds a cancel: the help must not promise that a signal

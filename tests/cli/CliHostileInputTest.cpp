@@ -29,14 +29,6 @@ constexpr int kNoHardware = toInt(ExitCode::NoHardware);
 constexpr int kFileError = toInt(ExitCode::FileError);
 
 // Standard output as one JSON document; a test failure when it is not one.
-QJsonDocument jsonOf(const CliRun& run) {
-    QJsonParseError error{};
-    const QJsonDocument document =
-        QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << "not JSON:\n" << run.out;
-    return document;
-}
-
 // The value shown for a configuration key by "keys --json".
 QString keyValue(const CliRun& run, const QString& name) {
     for (const QJsonValue& key : jsonOf(run).object()["keys"].toArray()) {

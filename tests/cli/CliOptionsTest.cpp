@@ -96,16 +96,56 @@ TEST(CliOptions, HelpWinsOverEverythingElse) {
     EXPECT_EQ(parsed({"--version"}).command, CliCommand::Version);
 }
 
-TEST(CliOptions, SimulatedStuckBit) {
-    const CliOptions options = parsed({"write", "x", "--sim-fault", "stuck:0x10:7:1"});
-    ASSERT_TRUE(options.simStuckBit.has_value());
-    EXPECT_EQ(options.simStuckBit->address, 0x10u);
-    EXPECT_EQ(options.simStuckBit->bit, 7);
-    EXPECT_EQ(options.simStuckBit->level, 1);
-    for (const char* bad : {"stuck:16:8:0", "stuck:16:0:2", "stuck:16:0", "stuck:16:0:1:1",
-                            "flip:16:0:1", "stuck::0:1"}) {
-        EXPECT_FALSE(parseCommandLine({"write", "x", "--sim-fault", bad}).options) << bad;
+// Every form the engine reads, and nothing else: the command line has no
+// reader of its own.
+TEST(CliOptions, SimulatedFaultsInEveryFormOfTheEngine) {
+    for (const char* form : {"stuck:0x10:7:1", "dataline:3:0", "addrline:12:1", "intermittent:2:42",
+                             "statusline:6:1", "absent"}) {
+        const CliOptions options = parsed({"selftest", "--sim-fault", form});
+        EXPECT_EQ(options.simFault, parseSimulatedFault(form)) << form;
+        EXPECT_TRUE(options.simFault.has_value()) << form;
     }
+    for (const char* bad :
+         {"stuck:16:8:0", "stuck:16:0:2", "stuck:16:0", "stuck:16:0:1:1", "flip:16:0:1",
+          "stuck::0:1", "dataline:3", "statusline:2:0", "absent:1", ""}) {
+        EXPECT_NE(usageError({"write", "x", "--sim-fault", bad}).find(kSimulatedFaultForms),
+                  std::string::npos)
+            << bad;
+    }
+}
+
+TEST(CliOptions, FormatOverridesOnlyForACommandWithAFile) {
+    EXPECT_EQ(parsed({"write", "x"}).format, std::nullopt);
+    EXPECT_EQ(parsed({"write", "x", "--format", "ihex"}).format, ImageFormat::IntelHex);
+    EXPECT_EQ(parsed({"read", "x", "--format=srec"}).format, ImageFormat::SRecord);
+    EXPECT_EQ(parsed({"digest", "x", "--format", "raw"}).format, ImageFormat::Raw);
+    EXPECT_NE(usageError({"write", "x", "--format", "hex"}).find("raw, ihex or srec"),
+              std::string::npos);
+    // The chip's digest reads no file a format could apply to.
+    EXPECT_NE(usageError({"digest", "--format", "raw"}).find("--format"), std::string::npos);
+}
+
+TEST(CliOptions, ListedDifferencesAndVerifiedReads) {
+    EXPECT_EQ(parsed({"compare", "x"}).maxDifferences, kDefaultListedDifferences);
+    EXPECT_EQ(parsed({"compare", "x", "--max-differences", "0"}).maxDifferences, 0u);
+    EXPECT_EQ(parsed({"compare", "x", "--max-differences", "0x40"}).maxDifferences, 64u);
+    for (const char* bad : {"-1", "x", ""}) {
+        EXPECT_NE(usageError({"compare", "x", "--max-differences", bad}).find("count"),
+                  std::string::npos)
+            << bad;
+    }
+
+    EXPECT_EQ(parsed({"read", "x"}).verifyReads, std::nullopt);
+    EXPECT_EQ(parsed({"read", "x", "--verify-reads", "3"}).verifyReads, 3u);
+    EXPECT_EQ(parsed({"read", "x", "--verify-reads", "16"}).verifyReads, 16u);
+    for (const char* bad : {"1", "17", "-2", "two"}) {
+        EXPECT_NE(usageError({"read", "x", "--verify-reads", bad}).find("2 to 16"),
+                  std::string::npos)
+            << bad;
+    }
+    // Another command would ignore it, and the user would think it checked.
+    EXPECT_NE(usageError({"write", "x", "--verify-reads", "2"}).find("is for 'read'"),
+              std::string::npos);
 }
 
 TEST(CliOptions, ChipChangingCommandsFollowTheEnginesOperations) {
@@ -123,8 +163,8 @@ TEST(CliOptions, NumbersAreReadAsTheConfigurationFilesWriteThem) {
     EXPECT_EQ(parsed({"id", "--algorithm", "3h"}).algorithm, 3u);
     EXPECT_EQ(parsed({"id", "--algorithm", "$A"}).algorithm, 10u);
     const CliOptions fault = parsed({"write", "x", "--sim-fault", "stuck:7FFFh:1:0"});
-    ASSERT_TRUE(fault.simStuckBit.has_value());
-    EXPECT_EQ(fault.simStuckBit->address, 0x7FFFu);
+    ASSERT_TRUE(fault.simFault.has_value());
+    EXPECT_EQ(fault.simFault->address, 0x7FFFu);
     for (const char* bad : {"1 ", "2x", "0x", "-1", "4294967298"}) {
         EXPECT_NE(usageError({"id", "--algorithm", bad}).find("1 to 255"), std::string::npos)
             << bad;

@@ -105,6 +105,25 @@ TEST_F(CliVanishingChoices, ARemovedPortIsNamed) {
     EXPECT_EQ(cli({"--port", "SIM", "blank"}).exitCode, kSuccess);
 }
 
+// The board is tested on the port chosen, never on a stand-in for it; the
+// chip chosen does not matter to it.
+TEST_F(CliVanishingChoices, TheSelfTestNeedsTheRememberedPortButNoChip) {
+    std::filesystem::remove(std::filesystem::path(root_) / "tessaro/calypso.so");
+    const CliRun withoutModule = cli({"selftest"});
+    EXPECT_EQ(withoutModule.exitCode, kSuccess) << withoutModule.err;
+    EXPECT_TRUE(contains(withoutModule.err, "the remembered chip module 'calypso' is not in"))
+        << withoutModule.err;
+
+    QSettings settings(path(file("settings.ini")), QSettings::IniFormat);
+    settings.setValue("Hardware/tessaro/port", "LPT7");
+    settings.sync();
+    const CliRun run = cli({"selftest"});
+    EXPECT_EQ(run.exitCode, kNoHardware);
+    EXPECT_TRUE(contains(run.err, "the remembered port 'LPT7' is not among the family's ports"))
+        << run.err;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+}
+
 // Without any choice stored, nobody chose a chip.
 TEST_F(CliEndToEnd, NoChipIsTouchedBeforeOneWasChosen) {
     const CliRun run = cli({"--family", "tessaro", "erase"});

@@ -73,6 +73,7 @@ TEST_F(SettingsFileTest, FirstWriteStoresEveryValue) {
                              "testins=1",
                              "conformation=1",
                              "markclear=0",
+                             "readtwice=0",
                              "beep=1",
                              "ECR=53",
                              "start_drv=1",
