@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include <QFontDatabase>
+#include <QFontMetrics>
+
 #include "hexedit/HexFont.h"
 
 namespace veldrix {
@@ -19,6 +22,26 @@ constexpr int kMaxWeight = 1000;
 // give any number.
 constexpr std::int64_t kSmallestPixels = 6;
 constexpr std::int64_t kLargestPixels = 144;
+
+// A face this system lacks, above all the default "Terminal", a raster face
+// without internal leading, gets a stand-in whose whole character cell is the
+// requested height, as the raster face's is. Sized by its em instead, the
+// stand-in's cells are a fifth wider, and a row of 16 bytes no longer fits
+// the default window width.
+bool isMissingFace(const QString& family) {
+    // The generic name is the font system's own choice, not a missing face.
+    return family.compare(QLatin1String("monospace"), Qt::CaseInsensitive) != 0 &&
+           !QFontDatabase::hasFamily(family);
+}
+
+int standInPixelSize(QFont font, int height) {
+    int pixels = height;
+    font.setPixelSize(pixels);
+    while (pixels > kSmallestPixels && QFontMetrics(font).height() > height) {
+        font.setPixelSize(--pixels);
+    }
+    return pixels;
+}
 
 }  // namespace
 
@@ -39,6 +62,9 @@ QFont hexEditFontFromSettings(const FontSettings& record) {
     font.setStrikeOut(record.lfStrikeOut != 0);
     font.setFixedPitch(true);
     font.setStyleHint(QFont::Monospace);
+    if (font.pixelSize() > 0 && isMissingFace(font.family())) {
+        font.setPixelSize(standInPixelSize(font, font.pixelSize()));
+    }
     return hexEditFont(font).value_or(systemHexEditFont());
 }
 

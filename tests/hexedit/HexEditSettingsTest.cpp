@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 
 #include "hexedit/HexFont.h"
 
@@ -50,6 +51,21 @@ TEST(HexEditSettings, TheFontRecordGivesAFixedPitchFontOfItsHeight) {
         QFontDatabase::systemFont(QFontDatabase::GeneralFont).family().toStdString();
     if (!hexEditFont(QFont(QString::fromStdString(record.lfFaceName))).has_value()) {
         EXPECT_TRUE(hexEditFont(hexEditFontFromSettings(record)).has_value());
+    }
+}
+
+// The default face is a raster face no Linux system has; its stand-in must
+// keep the raster face's cell height, or the default window cuts every row.
+TEST(HexEditSettings, AMissingFaceGetsAStandInOfTheSameCellHeight) {
+    FontSettings record;
+    record.lfFaceName = "No such face 7f3a";
+    ASSERT_FALSE(QFontDatabase::hasFamily(QString::fromStdString(record.lfFaceName)));
+    for (const int height : {12, 19, 30}) {
+        record.lfHeight = -height;
+        const QFont font = hexEditFontFromSettings(record);
+        const int cell = QFontMetrics(font).height();
+        EXPECT_LE(cell, height);
+        EXPECT_GE(cell, height - 2) << "the stand-in shrank more than needed";
     }
 }
 
