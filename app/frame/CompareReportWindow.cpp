@@ -14,8 +14,9 @@ namespace veldrix {
 
 namespace {
 
-// The report's widest line, a per-bit count, fits without wrapping.
-constexpr int kColumns = 72;
+// The report's widest line, a per-bit count of a large chip, fits beside
+// the margins and the scroll bar.
+constexpr int kColumns = 88;
 constexpr int kLines = 24;
 
 }  // namespace
