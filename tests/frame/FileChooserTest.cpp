@@ -91,12 +91,5 @@ TEST_F(FileChooserTest, ANameWithoutExtensionGetsTheSuffixOfTheChosenFilter) {
     EXPECT_EQ(chosen->format, ImageFormat::IntelHex);
 }
 
-TEST_F(FileChooserTest, CancellingChoosesNothing) {
-    onNextModal([](QWidget& dialog) { qobject_cast<QDialog*>(&dialog)->reject(); });
-    EXPECT_FALSE(chooser.imageToOpen(nullptr).has_value());
-    onNextModal([](QWidget& dialog) { qobject_cast<QDialog*>(&dialog)->reject(); });
-    EXPECT_FALSE(chooser.imageToSave(nullptr, existing).has_value());
-}
-
 }  // namespace
 }  // namespace veldrix::test
