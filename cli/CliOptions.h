@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "buffer/CompareReport.h"
 #include "buffer/ImageFormat.h"
 #include "core/SimulatedFault.h"
 
@@ -34,10 +35,6 @@ enum class CliCommand {
     Digest,
     SelfTest,
 };
-
-// Differences of a compare, and unstable addresses of a verified read,
-// listed unless --max-differences says otherwise.
-inline constexpr std::size_t kDefaultListedDifferences = 16;
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;

@@ -220,6 +220,16 @@
     </message>
     <message>
         <location filename="../app/frame/FrameCommandTable.cpp" line="62"/>
+        <source>Compare &amp;report</source>
+        <translation>&amp;Отчёт о сравнении</translation>
+    </message>
+    <message>
+        <location filename="../app/frame/FrameCommandTable.cpp" line="64"/>
+        <source>Show the report of the last compare that found differences</source>
+        <translation>Показать отчёт последнего сравнения, нашедшего различия</translation>
+    </message>
+    <message>
+        <location filename="../app/frame/FrameCommandTable.cpp" line="62"/>
         <source>Blank check</source>
         <translation>Проверка чистоты</translation>
     </message>
@@ -431,6 +441,11 @@
         <source>The port the programmer is attached to</source>
         <translation>Порт, к которому подключён программатор</translation>
     </message>
+    <message>
+        <location filename="../app/frame/CMainFrameChipChecks.cpp" line="24"/>
+        <source>The reads of the chip differ: the buffer keeps its image.</source>
+        <translation>Чтения микросхемы не совпали: буфер не изменён.</translation>
+    </message>
 </context>
 <context>
     <name>DriverBinding</name>
@@ -443,6 +458,29 @@
         <location filename="../app/core/DriverBinding.cpp" line="91"/>
         <source>Wrong Driver</source>
         <translation>Драйвер несовместим</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <location filename="../app/frame/ImageFileFilters.cpp" line="11"/>
+        <source>Raw binary (*.bin)</source>
+        <translation>Двоичный образ (*.bin)</translation>
+    </message>
+    <message>
+        <location filename="../app/frame/ImageFileFilters.cpp" line="13"/>
+        <source>Intel HEX (*.hex *.ihx)</source>
+        <translation>Intel HEX (*.hex *.ihx)</translation>
+    </message>
+    <message>
+        <location filename="../app/frame/ImageFileFilters.cpp" line="16"/>
+        <source>Motorola S-record (*.s19 *.s28 *.s37 *.srec *.mot)</source>
+        <translation>Motorola S-record (*.s19 *.s28 *.s37 *.srec *.mot)</translation>
+    </message>
+    <message>
+        <location filename="../app/frame/ImageFileFilters.cpp" line="19"/>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -469,6 +507,24 @@
         <location filename="../app/hexedit/HexContextMenu.cpp" line="27"/>
         <source>Paste</source>
         <translation>Вставить</translation>
+    </message>
+</context>
+<context>
+    <name>veldrix::CompareReportWindow</name>
+    <message>
+        <location filename="../app/frame/CompareReportWindow.cpp" line="89"/>
+        <source>Compare report</source>
+        <translation>Отчёт о сравнении</translation>
+    </message>
+    <message>
+        <location filename="../app/frame/CompareReportWindow.cpp" line="90"/>
+        <source>Copy to clipboard</source>
+        <translation>Копировать в буфер обмена</translation>
+    </message>
+    <message>
+        <location filename="../app/frame/CompareReportWindow.cpp" line="91"/>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@ struct BitDifferences {
     friend bool operator==(const BitDifferences&, const BitDifferences&) = default;
 };
 
+// Differences of a compare, and unstable addresses of a verified read, that
+// front ends list unless the user asks for another number.
+inline constexpr std::size_t kDefaultListedDifferences = 16;
+
 struct CompareReport {
     std::size_t count = 0;                 // every differing address
     std::vector<ByteDifference> listed;    // the first ones, in address order

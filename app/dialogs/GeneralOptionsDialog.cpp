@@ -12,7 +12,7 @@ namespace {
 
 // Dialog units.
 constexpr int kWidth = 120;
-constexpr int kHeight = 110;
+constexpr int kHeight = 123;
 constexpr int kLeft = 7;
 constexpr int kRight = 113;
 constexpr int kFirstTop = 7;
@@ -26,13 +26,14 @@ struct Flag {
     FlagMember member;
 };
 
-constexpr std::array<Flag, 6> kFlags{{
+constexpr std::array<Flag, 7> kFlags{{
     {"Force write", &GeneralSettings::forcewr},
     {"Write check", &GeneralSettings::checkwr},
     {"Conformation", &GeneralSettings::conformation},
     {"Mark clear after operation", &GeneralSettings::markclear},
     {"Test chip insertion", &GeneralSettings::testins},
     {"Split EEPROM\\FLASH area", &GeneralSettings::EepSplit},
+    {"Read twice and compare", &GeneralSettings::readtwice},
 }};
 
 bool isSet(const GeneralSettings& settings, const FlagMember& member) {

@@ -1,7 +1,7 @@
 #pragma once
-// The General Options dialog: six check boxes for the operation flags and
-// the split view. OK stores them (checked 1, cleared 0); Cancel changes
-// nothing.
+// The General Options dialog: check boxes for the operation flags, the
+// split view and reading twice. OK stores them (checked 1, cleared 0);
+// Cancel changes nothing.
 
 #include <QWidget>
 

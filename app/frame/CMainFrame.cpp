@@ -13,6 +13,7 @@
 #include "dialogs/FamilyIcon.h"
 #include "dialogs/ProgressWindow.h"
 #include "frame/CommandActions.h"
+#include "frame/CompareReportWindow.h"
 #include "frame/EditorPane.h"
 #include "frame/FileChooser.h"
 #include "frame/FrameCommandIds.h"
@@ -41,6 +42,7 @@ CMainFrame::CMainFrame(Application& engine, GuiUserInterface& ui, UiTranslators&
     editors_ = new EditorPane(this);
     setCentralWidget(editors_);
     createBars();
+    compareReport_ = new CompareReportWindow(this);
     panes_ = std::make_unique<FrameStatusBar>(*statusBar());
     const ProgramSettings& settings = engine_.settings().settings();
     editors_->applySettings(settings.colors, settings.font);
@@ -168,6 +170,8 @@ bool CMainFrame::commandEnabled(int id) const {
             return static_cast<bool>(dialogs_.fillBuffer);
         case cmd::kXorBuffer:
             return static_cast<bool>(dialogs_.xorBuffer);
+        case cmd::kCompareReport:
+            return compareReport_->hasReport();
         default:
             return true;
     }

@@ -27,6 +27,7 @@ namespace veldrix {
 
 class Application;
 class CommandActions;
+class CompareReportWindow;
 class EditorPane;
 class FileChooser;
 class FrameStatusBar;
@@ -98,6 +99,13 @@ private:
     void runOperation(Command command);
     // What the window adds to the operation's own messages, by its verdict.
     void concludeOperation(const OperationOutcome& outcome);
+    // Read twice and compared (the General option): reads that differ leave
+    // the buffer as it was and are listed.
+    void readVerified();
+    // After a Compare that ran: the report of the differences it found, or
+    // none when it found none.
+    void reportComparison(const OperationOutcome& outcome);
+    void showCompareReport();
     void openFile();
     void saveFileAs();
     void openBlock();
@@ -124,6 +132,7 @@ private:
     EditorPane* editors_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     PortBar* portBar_ = nullptr;
+    CompareReportWindow* compareReport_ = nullptr;
     std::unique_ptr<FrameStatusBar> panes_;
     WindowPlacement placement_;
     bool closeRequested_ = false;

@@ -130,6 +130,9 @@ void CMainFrame::dispatch(int id) {
         case cmd::kAbout:
             showAbout();
             break;
+        case cmd::kCompareReport:
+            showCompareReport();
+            break;
         default:
             // Undo and Cut: the editor keeps no history and never changes length.
             break;
@@ -139,7 +142,15 @@ void CMainFrame::dispatch(int id) {
 void CMainFrame::runOperation(Command command) {
     // The progress window lets clicks through while the module works.
     disableCommands();
-    concludeOperation(engine_.operations().run(command));
+    if (command == Command::Read && engine_.settings().settings().general.readtwice != 0) {
+        readVerified();
+        return;
+    }
+    const OperationOutcome outcome = engine_.operations().run(command);
+    concludeOperation(outcome);
+    if (command == Command::Compare) {
+        reportComparison(outcome);
+    }
 }
 
 void CMainFrame::concludeOperation(const OperationOutcome& outcome) {
@@ -175,8 +186,8 @@ void CMainFrame::openFile() {
     if (!engine_.buffer().hasImage()) {
         return;
     }
-    if (const auto path = files_->fileToOpen(this)) {
-        (void)engine_.openBufferFile(path->toStdString());
+    if (const auto image = files_->imageToOpen(this)) {
+        (void)engine_.openBufferFile(image->path.toStdString(), image->format);
         refreshTitle();
     }
 }
@@ -186,9 +197,9 @@ void CMainFrame::saveFileAs() {
     if (!engine_.buffer().hasImage()) {
         return;
     }
-    if (const auto path =
-            files_->fileToSave(this, QString::fromStdString(engine_.documentName()))) {
-        (void)engine_.saveBufferFile(path->toStdString());
+    if (const auto image =
+            files_->imageToSave(this, QString::fromStdString(engine_.documentName()))) {
+        (void)engine_.saveBufferFile(image->path.toStdString(), image->format);
         refreshTitle();
     }
 }
@@ -201,8 +212,7 @@ void CMainFrame::openBlock() {
     }
     if (const auto path = files_->fileToOpen(this)) {
         (void)engine_.openBufferBlock(path->toStdString(), block->offset, block->length);
-        editors_->mainEditor().viewport()->update();
-        editors_->secondEditor().viewport()->update();
+        editors_->repaintEditors();
     }
 }
 

@@ -70,6 +70,10 @@ CHexEditBase& EditorPane::selectionTarget() noexcept {
 void EditorPane::refocus() {
     second_->setFocus();
     main_->setFocus();
+    repaintEditors();
+}
+
+void EditorPane::repaintEditors() {
     second_->viewport()->update();
     main_->viewport()->update();
 }

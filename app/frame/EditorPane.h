@@ -41,6 +41,8 @@ public:
     // Focus to the second editor, then to the main editor, which keeps it;
     // both repaint.
     void refocus();
+    // Both editors show the buffer's bytes anew (changed behind their back).
+    void repaintEditors();
 
     // Both editors lay out anew (a language switch may change the fonts).
     void relayoutEditors();

@@ -45,6 +45,7 @@ inline constexpr int kTest = commandInfo(Command::Test).identifier;
 inline constexpr int kLock = commandInfo(Command::Lock).identifier;
 inline constexpr int kUnlock = commandInfo(Command::Unlock).identifier;
 inline constexpr int kConfiguration = commandInfo(Command::Configuration).identifier;
+inline constexpr int kCompareReport = 0x8050;  // the last Compare's report, shown again
 // Options
 inline constexpr int kFamilyVm204 = 0x802B;
 inline constexpr int kFamilyTessaro = 0x802C;

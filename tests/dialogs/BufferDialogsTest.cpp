@@ -56,9 +56,9 @@ protected:
 };
 
 TEST_F(BufferDialogsTest, GeneralOptionsShowAndStoreEveryFlag) {
-    const std::vector<QString> boxes = {"Force write",         "Write check",
-                                        "Conformation",        "Mark clear after operation",
-                                        "Test chip insertion", kSplit};
+    const std::vector<QString> boxes = {
+        "Force write",         "Write check", "Conformation",          "Mark clear after operation",
+        "Test chip insertion", kSplit,        "Read twice and compare"};
     runGeneral([&](QWidget& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("General Options"));
         std::vector<bool> shown;
@@ -66,7 +66,7 @@ TEST_F(BufferDialogsTest, GeneralOptionsShowAndStoreEveryFlag) {
             shown.push_back(labelled<QCheckBox>(dialog, box)->isChecked());
             toggle(dialog, box);
         }
-        EXPECT_EQ(shown, (std::vector<bool>{true, true, true, false, true, true}));
+        EXPECT_EQ(shown, (std::vector<bool>{true, true, true, false, true, true, false}));
         click(dialog, QStringLiteral("OK"));
     });
     EXPECT_EQ(settings.forcewr, 0);
@@ -75,6 +75,7 @@ TEST_F(BufferDialogsTest, GeneralOptionsShowAndStoreEveryFlag) {
     EXPECT_EQ(settings.markclear, 1);
     EXPECT_EQ(settings.testins, 0);
     EXPECT_EQ(settings.EepSplit, 0);
+    EXPECT_EQ(settings.readtwice, 1);
 
     runGeneral([&](QWidget& dialog) {
         toggle(dialog, QStringLiteral("Force write"));

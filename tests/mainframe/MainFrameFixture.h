@@ -37,8 +37,15 @@ class ScriptedFileChooser : public FileChooser {
 public:
     std::deque<QString> answers;     // an empty one cancels
     std::vector<QString> suggested;  // what each save question offered
+    // The filter chosen with each image answer; none left: "All files".
+    std::deque<std::optional<ImageFormat>> filters;
     int questions = 0;
 
+    std::optional<ChosenImage> imageToOpen(QWidget*) override { return nextImage(); }
+    std::optional<ChosenImage> imageToSave(QWidget*, const QString& offered) override {
+        suggested.push_back(offered);
+        return nextImage();
+    }
     std::optional<QString> fileToOpen(QWidget*) override { return next(); }
     std::optional<QString> fileToSave(QWidget*, const QString& offered) override {
         suggested.push_back(offered);
@@ -46,6 +53,19 @@ public:
     }
 
 private:
+    std::optional<ChosenImage> nextImage() {
+        std::optional<ImageFormat> filter;
+        if (!filters.empty()) {
+            filter = filters.front();
+            filters.pop_front();
+        }
+        const std::optional<QString> path = next();
+        if (!path) {
+            return std::nullopt;
+        }
+        return ChosenImage{*path, filter};
+    }
+
     std::optional<QString> next() {
         ++questions;
         if (answers.empty()) {

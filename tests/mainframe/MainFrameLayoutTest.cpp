@@ -56,8 +56,9 @@ TEST_F(MainFrameLayout, MenusHoldEveryCommandWithItsIdentifier) {
     EXPECT_EQ(entriesOf(menu(2)), (std::vector<int>{0xE800, 0xE801}));
     EXPECT_EQ(entriesOf(menu(3)), (std::vector<int>{0x8025, 0x800A, 0x800B, 0x800C, kSeparator,
                                                     0x800D, 0x801D, 0x801E}));
-    EXPECT_EQ(entriesOf(menu(5)), (std::vector<int>{0x800E, 0x800F, 0x8010, 0x8011, kSeparator,
-                                                    0x8012, 0x8013, 0x8014, 0x8015, 0x8016}));
+    EXPECT_EQ(entriesOf(menu(5)),
+              (std::vector<int>{0x800E, 0x800F, 0x8010, 0x8011, kSeparator, 0x8012, 0x8013, 0x8014,
+                                0x8015, 0x8016, kSeparator, cmd::kCompareReport}));
     QMenu* options = bar.at(6)->menu();
     EXPECT_EQ(entriesOf(options->actions()),
               (std::vector<int>{kSubmenu, 0x8018, 0x8019, kSeparator, 0x8005, 0x8017, kSubmenu}));
