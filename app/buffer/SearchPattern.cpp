@@ -1,5 +1,7 @@
 #include "buffer/SearchPattern.h"
 
+#include <QCoreApplication>
+
 namespace veldrix {
 
 namespace {
@@ -66,14 +68,18 @@ SearchPattern parseSearchPattern(std::string_view text, PatternKind kind) {
 }
 
 std::string patternErrorText(const PatternError& error) {
-    const std::string position = std::to_string(error.position + 1);
+    const auto translated = [&error](const char* text) {
+        return QCoreApplication::translate("SearchPattern", text)
+            .arg(static_cast<qulonglong>(error.position) + 1)
+            .toStdString();
+    };
     switch (error.fault) {
         case PatternFault::Empty:
-            return "Nothing to search for";
+            return translated("Nothing to search for");
         case PatternFault::NotAHexDigit:
-            return "Not a hex digit at position " + position;
+            return translated("Not a hex digit at position %1");
         case PatternFault::OddDigits:
-            return "Odd number of hex digits at position " + position;
+            return translated("Odd number of hex digits at position %1");
     }
     return {};
 }

@@ -79,6 +79,24 @@ void CMainFrame::dispatch(int id) {
         case cmd::kPaste:
             editors_->selectionTarget().Paste();
             break;
+        case cmd::kUndo:
+            undo();
+            break;
+        case cmd::kRedo:
+            redo();
+            break;
+        case cmd::kFind:
+            find();
+            break;
+        case cmd::kFindNext:
+            findAgain(SearchDirection::Forward);
+            break;
+        case cmd::kFindPrevious:
+            findAgain(SearchDirection::Backward);
+            break;
+        case cmd::kGoToAddress:
+            goToAddress();
+            break;
         case cmd::kToolbar:
             toolBar_->setVisible(toolBar_->isHidden());
             break;
@@ -86,7 +104,7 @@ void CMainFrame::dispatch(int id) {
             statusBar()->setVisible(statusBar()->isHidden());
             break;
         case cmd::kInitBuffer:
-            bufferTransformed(InitBuffer(buffer));
+            runBufferTool([&buffer] { return InitBuffer(buffer); });
             break;
         case cmd::kFillBuffer:
             fillBuffer();
@@ -95,7 +113,7 @@ void CMainFrame::dispatch(int id) {
             xorBuffer();
             break;
         case cmd::kSwapBytes:
-            bufferTransformed(SwapBytes(buffer));
+            runBufferTool([&buffer] { return SwapBytes(buffer); });
             break;
         case cmd::kCheckSum:
             showDigest(BufferCheckSum(buffer));
@@ -131,7 +149,7 @@ void CMainFrame::dispatch(int id) {
             showAbout();
             break;
         default:
-            // Undo and Cut: the editor keeps no history and never changes length.
+            // Cut: the editor never changes the data's length.
             break;
     }
 }
@@ -139,7 +157,7 @@ void CMainFrame::dispatch(int id) {
 void CMainFrame::runOperation(Command command) {
     // The progress window lets clicks through while the module works.
     disableCommands();
-    concludeOperation(engine_.operations().run(command));
+    concludeOperation(engine_.runOperation(command));
 }
 
 void CMainFrame::concludeOperation(const OperationOutcome& outcome) {
@@ -216,6 +234,10 @@ void CMainFrame::saveBlock() {
     }
 }
 
+void CMainFrame::runBufferTool(const std::function<bool()>& tool) {
+    bufferTransformed(engine_.history().recordWhole(tool));
+}
+
 void CMainFrame::bufferTransformed(bool ran) {
     if (ran) {
         frameFocused();
@@ -224,11 +246,11 @@ void CMainFrame::bufferTransformed(bool ran) {
 }
 
 void CMainFrame::fillBuffer() {
-    bufferTransformed(dialogs_.fillBuffer(engine_, this));
+    runBufferTool([this] { return dialogs_.fillBuffer(engine_, this); });
 }
 
 void CMainFrame::xorBuffer() {
-    bufferTransformed(dialogs_.xorBuffer(engine_, this));
+    runBufferTool([this] { return dialogs_.xorBuffer(engine_, this); });
 }
 
 void CMainFrame::showDigest(const std::optional<std::string>& text) {
