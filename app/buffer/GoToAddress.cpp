@@ -37,17 +37,20 @@ GoToResult parseGoToAddress(std::string_view text, std::uint32_t firstAddress, s
         entered.starts_with('-') ? std::nullopt : parseWholeNumber(entered);
     if (!address) {
         return {0, GoToFault::NotANumber,
-                translated("Not an address: %1")
+                translated(QT_TRANSLATE_NOOP("GoToAddress", "Not an address: %1"))
                     .arg(QString::fromUtf8(entered.data(), static_cast<qsizetype>(entered.size())))
                     .toStdString()};
     }
     if (*address < firstAddress || *address - firstAddress >= length) {
         const QString message =
-            length == 0 ? translated("Address %1 is outside the data: none is shown")
-                              .arg(hex(*address))
-                        : translated("Address %1 is outside the data (%2 to %3)")
-                              .arg(hex(*address), hex(firstAddress),
-                                   hex(std::uint64_t{firstAddress} + length - 1));
+            length == 0
+                ? translated(QT_TRANSLATE_NOOP("GoToAddress",
+                                               "Address %1 is outside the data: none is shown"))
+                      .arg(hex(*address))
+                : translated(
+                      QT_TRANSLATE_NOOP("GoToAddress", "Address %1 is outside the data (%2 to %3)"))
+                      .arg(hex(*address), hex(firstAddress),
+                           hex(std::uint64_t{firstAddress} + length - 1));
         return {0, GoToFault::OutsideData, message.toStdString()};
     }
     return {*address - firstAddress, std::nullopt, {}};

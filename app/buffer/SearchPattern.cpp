@@ -68,18 +68,23 @@ SearchPattern parseSearchPattern(std::string_view text, PatternKind kind) {
 }
 
 std::string patternErrorText(const PatternError& error) {
-    const auto translated = [&error](const char* text) {
-        return QCoreApplication::translate("SearchPattern", text)
-            .arg(static_cast<qulonglong>(error.position) + 1)
-            .toStdString();
+    const auto translated = [](const char* text) {
+        return QCoreApplication::translate("SearchPattern", text);
     };
+    const auto position = static_cast<qulonglong>(error.position) + 1;
     switch (error.fault) {
         case PatternFault::Empty:
-            return translated("Nothing to search for");
+            return translated(QT_TRANSLATE_NOOP("SearchPattern", "Nothing to search for"))
+                .toStdString();
         case PatternFault::NotAHexDigit:
-            return translated("Not a hex digit at position %1");
+            return translated(QT_TRANSLATE_NOOP("SearchPattern", "Not a hex digit at position %1"))
+                .arg(position)
+                .toStdString();
         case PatternFault::OddDigits:
-            return translated("Odd number of hex digits at position %1");
+            return translated(QT_TRANSLATE_NOOP("SearchPattern",
+                                                "Odd number of hex digits at position %1"))
+                .arg(position)
+                .toStdString();
     }
     return {};
 }

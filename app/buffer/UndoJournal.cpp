@@ -16,20 +16,25 @@ constexpr std::size_t kStepOverhead = 64;
 }  // namespace
 
 std::string recordOutcomeText(const RecordOutcome& outcome) {
-    const auto translated = [](const char* text, int count = -1) {
-        return QCoreApplication::translate("UndoJournal", text, nullptr, count).toStdString();
+    const auto translated = [](const char* text) {
+        return QCoreApplication::translate("UndoJournal", text).toStdString();
     };
     if (outcome.entry == JournalEntry::Unrecordable) {
         return outcome.droppedSteps == 0
-                   ? translated("This change cannot be undone")
-                   : translated("This change cannot be undone, nor can the changes before it");
+                   ? translated(QT_TRANSLATE_NOOP("UndoJournal", "This change cannot be undone"))
+                   : translated(QT_TRANSLATE_NOOP(
+                         "UndoJournal",
+                         "This change cannot be undone, nor can the changes before it"));
     }
     if (outcome.droppedSteps == 1) {
-        return translated("The oldest change can no longer be undone");
+        return translated(
+            QT_TRANSLATE_NOOP("UndoJournal", "The oldest change can no longer be undone"));
     }
     if (outcome.droppedSteps > 1) {
         const int count = static_cast<int>(std::min<std::size_t>(outcome.droppedSteps, INT_MAX));
-        return translated("The %n oldest changes can no longer be undone", count);
+        return QCoreApplication::translate(
+                   "UndoJournal", "The %n oldest changes can no longer be undone", nullptr, count)
+            .toStdString();
     }
     return {};
 }
@@ -83,8 +88,8 @@ RecordOutcome UndoJournal::commitToNewest(PendingChange change,
     }
     const Step& newest = steps_.back();
     const std::size_t first = std::min(newest.offset, change.offset);
-    const std::size_t end = std::max(newest.offset + newest.before.size(),
-                                     change.offset + change.before.size());
+    const std::size_t end =
+        std::max(newest.offset + newest.before.size(), change.offset + change.before.size());
     if (end > buffer.size()) {
         return discardAll();
     }

@@ -216,7 +216,8 @@ FileSaveResult Application::saveBufferBlock(const std::string& path, std::uint32
 
 const OperationOutcome& Application::runOperation(Command command) {
     // A module may write the image in any command, not only in Read.
-    return history_.recordWhole([&]() -> const OperationOutcome& { return operations_.run(command); });
+    return history_.recordWhole(
+        [&]() -> const OperationOutcome& { return operations_.run(command); });
 }
 
 ReadVerification Application::verifyRead(unsigned reads, std::size_t maxListed) {

@@ -32,8 +32,7 @@ GoToDialog::GoToDialog(std::uint32_t firstAddress, std::uint32_t length, Languag
 }
 
 bool GoToDialog::acceptEntries() {
-    const GoToResult result =
-        parseGoToAddress(edit_->text().toStdString(), firstAddress_, length_);
+    const GoToResult result = parseGoToAddress(edit_->text().toStdString(), firstAddress_, length_);
     if (result.fault) {
         refuseField(*edit_, result.message, language_);
         return false;

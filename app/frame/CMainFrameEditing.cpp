@@ -48,8 +48,7 @@ void CMainFrame::goToAddress() {
         return;
     }
     const Language language = engine_.settings().settings().main.language;
-    if (const auto index =
-            RunGoToDialog(editor.addressOffset(), editor.length(), language, this)) {
+    if (const auto index = RunGoToDialog(editor.addressOffset(), editor.length(), language, this)) {
         const auto byte = static_cast<std::uint32_t>(*index);
         editor.setFocus();
         editor.SetSelection(kNoIndex, kNoIndex, false, false);
@@ -87,8 +86,9 @@ void CMainFrame::search(const FindQuery& query, SearchDirection direction) {
     const std::optional<SearchHit> hit =
         findPattern(shown, query.bytes, searchStart(editor, direction), direction);
     if (!hit) {
-        ui_.messageBox(DD_MB_OK,
-                       QCoreApplication::translate("CMainFrame", "Not found: %1").arg(query.text).toStdString());
+        ui_.messageBox(DD_MB_OK, QCoreApplication::translate("CMainFrame", "Not found: %1")
+                                     .arg(query.text)
+                                     .toStdString());
         return;
     }
     const auto first = static_cast<std::uint32_t>(hit->offset);
@@ -99,8 +99,8 @@ void CMainFrame::search(const FindQuery& query, SearchDirection direction) {
     if (hit->wrapped) {
         setPaneText(Pane::Message,
                     direction == SearchDirection::Forward
-                        ? QCoreApplication::translate(
-                              "CMainFrame", "Search wrapped: continued from the start")
+                        ? QCoreApplication::translate("CMainFrame",
+                                                      "Search wrapped: continued from the start")
                         : QCoreApplication::translate("CMainFrame",
                                                       "Search wrapped: continued from the end"));
     }

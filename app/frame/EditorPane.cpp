@@ -83,9 +83,8 @@ CHexEditBase* EditorPane::editorShowing(std::size_t offset) noexcept {
 void EditorPane::showImageRange(std::size_t offset, std::size_t length) {
     if (CHexEditBase* editor = editorShowing(offset)) {
         const auto first = static_cast<std::uint32_t>(offset - editor->addressOffset());
-        const auto last = static_cast<std::uint32_t>(
-            std::min<std::size_t>(first + std::max<std::size_t>(length, 1) - 1,
-                                  editor->length() - 1));
+        const auto last = static_cast<std::uint32_t>(std::min<std::size_t>(
+            first + std::max<std::size_t>(length, 1) - 1, editor->length() - 1));
         editor->setFocus();
         editor->SetSelection(kNoIndex, kNoIndex, false, false);
         editor->MakeVisible(first, last, false);

@@ -100,7 +100,8 @@ TEST_F(EditHistoryTest, ANewImageEndsTheHistory) {
 }
 
 TEST_F(EditHistoryTest, TheUserIsToldWhenStepsAreGivenUp) {
-    EditHistory small(buffer, [this](const std::string& text) { reports.push_back(text); }, 300);
+    EditHistory small(
+        buffer, [this](const std::string& text) { reports.push_back(text); }, 300);
     small.recordWhole([&] { return FillBuffer(buffer, 0x11); });  // 256 + 256 bytes: too large
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "This change cannot be undone");

@@ -131,8 +131,8 @@ TEST_F(MainFrameEditing, OpenOpenBlockAndTheBufferToolsAreEachOneStep) {
     startOnSimulator();
     const std::string file = dir.write("image.bin", std::string(300, 'x'));
     const std::string block = dir.write("block.bin", "ABCD");
-    for (int id : {cmd::kOpen, cmd::kOpenBlock, cmd::kInitBuffer, cmd::kXorBuffer,
-                   cmd::kSwapBytes}) {
+    for (int id :
+         {cmd::kOpen, cmd::kOpenBlock, cmd::kInitBuffer, cmd::kXorBuffer, cmd::kSwapBytes}) {
         SCOPED_TRACE(id);
         engine().buffer().data()[0] = 0x12;
         engine().buffer().data()[0x41] = 0x34;
