@@ -49,11 +49,7 @@ void CMainFrame::goToAddress() {
     }
     const Language language = engine_.settings().settings().main.language;
     if (const auto index = RunGoToDialog(editor.addressOffset(), editor.length(), language, this)) {
-        const auto byte = static_cast<std::uint32_t>(*index);
-        editor.setFocus();
-        editor.SetSelection(kNoIndex, kNoIndex, false, false);
-        editor.MakeVisible(byte, byte, false);
-        editor.SetCaret(byte, true);
+        editors_->showImageRange(std::size_t{editor.addressOffset()} + *index, 1);
     }
 }
 
@@ -85,6 +81,8 @@ void CMainFrame::search(const FindQuery& query, SearchDirection direction) {
     const std::span<const std::uint8_t> shown(editor.data(), editor.length());
     const std::optional<SearchHit> hit =
         findPattern(shown, query.bytes, searchStart(editor, direction), direction);
+    // A note of an earlier wrap would no longer be true.
+    setPaneText(Pane::Message, QString());
     if (!hit) {
         ui_.messageBox(DD_MB_OK, QCoreApplication::translate("CMainFrame", "Not found: %1")
                                      .arg(query.text)

@@ -43,9 +43,9 @@ public:
     // null when neither does.
     [[nodiscard]] CHexEditBase* editorShowing(std::size_t offset) noexcept;
 
-    // After an undo or redo of [offset, offset + length) of the image: the
-    // editor showing its first byte takes the focus with the caret there
-    // and scrolls the range into view; both editors repaint.
+    // [offset, offset + length) of the image (undone, redone, gone to): the
+    // editor showing its first byte takes the focus with the caret there, no
+    // selection, and the range scrolled into view; both editors repaint.
     void showImageRange(std::size_t offset, std::size_t length);
 
     // Focus to the second editor, then to the main editor, which keeps it;

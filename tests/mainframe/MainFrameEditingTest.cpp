@@ -220,6 +220,7 @@ TEST_F(MainFrameEditing, FindSelectsMatchesBothWaysAndSaysWhenItWraps) {
     EXPECT_TRUE(statusShows("Search wrapped: continued from the start"));
     ctrl(Qt::Key_F3);
     EXPECT_EQ(selection(), std::make_pair(0x2000u, 0x2003u));
+    EXPECT_EQ(pane("paneMessage"), "");  // no wrap this time
     ctrl(Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(selection(), std::make_pair(0x100u, 0x103u));
     ctrl(Qt::Key_F3, Qt::ShiftModifier);
