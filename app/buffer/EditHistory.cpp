@@ -17,12 +17,13 @@ void EditHistory::afterEdit() {
 }
 
 void EditHistory::begin(std::size_t offset, std::size_t length, std::optional<EditKind> typed) {
-    if (depth_++ != 0) {
-        return;
+    if (depth_ == 0) {
+        followImage();
+        pending_ = UndoJournal::snapshot(image(), offset, length);
+        pendingTyped_ = typed;
     }
-    followImage();
-    pending_ = UndoJournal::snapshot(image(), offset, length);
-    pendingTyped_ = typed;
+    // Counted once the snapshot is taken: a failed one leaves no step open.
+    ++depth_;
 }
 
 void EditHistory::finish() {

@@ -30,6 +30,7 @@ namespace veldrix {
 
 class Application;
 class CommandActions;
+class CHexEditBase;
 class EditorPane;
 class FileChooser;
 class FrameStatusBar;
@@ -118,7 +119,7 @@ private:
     void find();
     // Without a query yet, Find's dialog first.
     void findAgain(SearchDirection direction);
-    void search(const FindQuery& query, SearchDirection direction);
+    void search(CHexEditBase& editor, const FindQuery& query, SearchDirection direction);
     void selectChip();
     void editDeviceVoltages();
     void editConfigKeys();

@@ -54,13 +54,15 @@ void CMainFrame::goToAddress() {
 }
 
 void CMainFrame::find() {
-    if (editors_->selectionTarget().length() == 0) {
+    // Taken before the dialog has the focus.
+    CHexEditBase& editor = editors_->selectionTarget();
+    if (editor.length() == 0) {
         return;
     }
     const Language language = engine_.settings().settings().main.language;
     if (const auto request = RunFindDialog(lastFind_.value_or(FindQuery{}), language, this)) {
         lastFind_ = request->query;
-        search(request->query, request->direction);
+        search(editor, request->query, request->direction);
     }
 }
 
@@ -69,11 +71,10 @@ void CMainFrame::findAgain(SearchDirection direction) {
         find();
         return;
     }
-    search(*lastFind_, direction);
+    search(editors_->selectionTarget(), *lastFind_, direction);
 }
 
-void CMainFrame::search(const FindQuery& query, SearchDirection direction) {
-    CHexEditBase& editor = editors_->selectionTarget();
+void CMainFrame::search(CHexEditBase& editor, const FindQuery& query, SearchDirection direction) {
     if (editor.data() == nullptr || editor.length() == 0) {
         return;
     }

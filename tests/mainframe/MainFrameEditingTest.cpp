@@ -161,6 +161,35 @@ TEST_F(MainFrameEditing, OpenOpenBlockAndTheBufferToolsAreEachOneStep) {
     }
 }
 
+TEST_F(MainFrameEditing, UndoShowsTheChangeInTheEditorThatHoldsItAndANewChipEndsTheHistory) {
+    startOnSimulator();
+    dlldata& block = engine().callBlock();
+    block.eepofs = block.size;
+    block.eeplen = 64;
+    engine().buffer().SetBuffers();
+    const std::size_t second = block.eepofs + 9;
+    ASSERT_EQ(engine().buffer().data()[second], 0xFF);
+
+    secondEditor().setFocus();
+    secondEditor().SetCaret(9, true);
+    QTest::keyClicks(&secondEditor(), "12");
+    ASSERT_EQ(engine().buffer().data()[second], 0x12);
+    mainEditor().setFocus();
+    mainEditor().SetCaret(40, true);
+
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(engine().buffer().data()[second], 0xFF);
+    EXPECT_TRUE(secondEditor().hasFocus());
+    EXPECT_EQ(secondEditor().caret(), 9u);
+
+    // Another image: what was done to the old one cannot be put back into it.
+    ctrl(Qt::Key_Y);
+    engine().buffer().SetBuffers();
+    frame().updateCommandStates();
+    EXPECT_FALSE(action(cmd::kUndo)->isEnabled());
+    EXPECT_FALSE(action(cmd::kRedo)->isEnabled());
+}
+
 TEST_F(MainFrameEditing, GoToTakesTheProgramsNumbersAndRefusesAddressesOutsideTheData) {
     startOnSimulator();
     QString refusal;
