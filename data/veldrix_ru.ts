@@ -482,17 +482,17 @@
         <translation>Порт, к которому подключён программатор</translation>
     </message>
     <message>
-        <location filename="../app/frame/CMainFrameEditing.cpp" line="89"/>
+        <location filename="../app/frame/CMainFrameEditing.cpp" line="88"/>
         <source>Not found: %1</source>
         <translation>Не найдено: %1</translation>
     </message>
     <message>
-        <location filename="../app/frame/CMainFrameEditing.cpp" line="102"/>
+        <location filename="../app/frame/CMainFrameEditing.cpp" line="101"/>
         <source>Search wrapped: continued from the start</source>
         <translation>Поиск дошёл до конца и продолжен с начала</translation>
     </message>
     <message>
-        <location filename="../app/frame/CMainFrameEditing.cpp" line="104"/>
+        <location filename="../app/frame/CMainFrameEditing.cpp" line="103"/>
         <source>Search wrapped: continued from the end</source>
         <translation>Поиск дошёл до начала и продолжен с конца</translation>
     </message>
