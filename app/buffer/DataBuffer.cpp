@@ -181,6 +181,7 @@ void DataBuffer::release() noexcept {
     buf_.reset();
     buflen_ = 0;
     setUpFailure_.reset();
+    ++generation_;
 }
 
 }  // namespace veldrix

@@ -75,6 +75,9 @@ public:
     [[nodiscard]] const std::optional<ImageSetUpFailure>& setUpFailure() const noexcept {
         return setUpFailure_;
     }
+    // Changes whenever the image is made anew or freed: what was recorded
+    // of an earlier image no longer applies.
+    [[nodiscard]] std::uint64_t imageGeneration() const noexcept { return generation_; }
     [[nodiscard]] std::uint8_t fillValue() const noexcept;
     [[nodiscard]] dlldata& callBlock() noexcept { return block_; }
     [[nodiscard]] const dlldata& callBlock() const noexcept { return block_; }
@@ -90,6 +93,7 @@ private:
     EditorView* secondEditor_ = nullptr;
     std::function<void()> layoutListener_;
     bool split_ = true;
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace veldrix

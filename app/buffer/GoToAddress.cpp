@@ -1,6 +1,7 @@
 #include "buffer/GoToAddress.h"
 
-#include <cstdio>
+#include <QCoreApplication>
+#include <QString>
 
 #include "catalog/WholeNumber.h"
 
@@ -19,6 +20,14 @@ namespace {
     return text;
 }
 
+[[nodiscard]] QString translated(const char* text) {
+    return QCoreApplication::translate("GoToAddress", text);
+}
+
+[[nodiscard]] QString hex(std::uint64_t value) {
+    return QString::number(value, 16).toUpper();
+}
+
 }  // namespace
 
 GoToResult parseGoToAddress(std::string_view text, std::uint32_t firstAddress, std::size_t length) {
@@ -27,19 +36,22 @@ GoToResult parseGoToAddress(std::string_view text, std::uint32_t firstAddress, s
     const std::optional<std::uint32_t> address =
         entered.starts_with('-') ? std::nullopt : parseWholeNumber(entered);
     if (!address) {
-        return {0, GoToFault::NotANumber, "Not an address: " + std::string(entered)};
+        return {0, GoToFault::NotANumber,
+                translated(QT_TRANSLATE_NOOP("GoToAddress", "Not an address: %1"))
+                    .arg(QString::fromUtf8(entered.data(), static_cast<qsizetype>(entered.size())))
+                    .toStdString()};
     }
     if (*address < firstAddress || *address - firstAddress >= length) {
-        char message[96];
-        if (length == 0) {
-            std::snprintf(message, sizeof message, "Address %X is outside the data: none is shown",
-                          *address);
-        } else {
-            const unsigned long long last = std::uint64_t{firstAddress} + length - 1;
-            std::snprintf(message, sizeof message, "Address %X is outside the data (%X to %llX)",
-                          *address, firstAddress, last);
-        }
-        return {0, GoToFault::OutsideData, message};
+        const QString message =
+            length == 0
+                ? translated(QT_TRANSLATE_NOOP("GoToAddress",
+                                               "Address %1 is outside the data: none is shown"))
+                      .arg(hex(*address))
+                : translated(
+                      QT_TRANSLATE_NOOP("GoToAddress", "Address %1 is outside the data (%2 to %3)"))
+                      .arg(hex(*address), hex(firstAddress),
+                           hex(std::uint64_t{firstAddress} + length - 1));
+        return {0, GoToFault::OutsideData, message.toStdString()};
     }
     return {*address - firstAddress, std::nullopt, {}};
 }

@@ -1,5 +1,7 @@
 #include "buffer/SearchPattern.h"
 
+#include <QCoreApplication>
+
 namespace veldrix {
 
 namespace {
@@ -66,14 +68,23 @@ SearchPattern parseSearchPattern(std::string_view text, PatternKind kind) {
 }
 
 std::string patternErrorText(const PatternError& error) {
-    const std::string position = std::to_string(error.position + 1);
+    const auto translated = [](const char* text) {
+        return QCoreApplication::translate("SearchPattern", text);
+    };
+    const auto position = static_cast<qulonglong>(error.position) + 1;
     switch (error.fault) {
         case PatternFault::Empty:
-            return "Nothing to search for";
+            return translated(QT_TRANSLATE_NOOP("SearchPattern", "Nothing to search for"))
+                .toStdString();
         case PatternFault::NotAHexDigit:
-            return "Not a hex digit at position " + position;
+            return translated(QT_TRANSLATE_NOOP("SearchPattern", "Not a hex digit at position %1"))
+                .arg(position)
+                .toStdString();
         case PatternFault::OddDigits:
-            return "Odd number of hex digits at position " + position;
+            return translated(QT_TRANSLATE_NOOP("SearchPattern",
+                                                "Odd number of hex digits at position %1"))
+                .arg(position)
+                .toStdString();
     }
     return {};
 }

@@ -1,6 +1,8 @@
 #include "buffer/UndoJournal.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace veldrix {
@@ -14,17 +16,25 @@ constexpr std::size_t kStepOverhead = 64;
 }  // namespace
 
 std::string recordOutcomeText(const RecordOutcome& outcome) {
+    const auto translated = [](const char* text) {
+        return QCoreApplication::translate("UndoJournal", text).toStdString();
+    };
     if (outcome.entry == JournalEntry::Unrecordable) {
         return outcome.droppedSteps == 0
-                   ? "This change cannot be undone"
-                   : "This change cannot be undone, nor can the changes before it";
+                   ? translated(QT_TRANSLATE_NOOP("UndoJournal", "This change cannot be undone"))
+                   : translated(QT_TRANSLATE_NOOP(
+                         "UndoJournal",
+                         "This change cannot be undone, nor can the changes before it"));
     }
     if (outcome.droppedSteps == 1) {
-        return "The oldest change can no longer be undone";
+        return translated(
+            QT_TRANSLATE_NOOP("UndoJournal", "The oldest change can no longer be undone"));
     }
     if (outcome.droppedSteps > 1) {
-        return "The " + std::to_string(outcome.droppedSteps) +
-               " oldest changes can no longer be undone";
+        const int count = static_cast<int>(std::min<std::size_t>(outcome.droppedSteps, INT_MAX));
+        return QCoreApplication::translate(
+                   "UndoJournal", "The %n oldest changes can no longer be undone", nullptr, count)
+            .toStdString();
     }
     return {};
 }
@@ -69,6 +79,34 @@ RecordOutcome UndoJournal::commit(PendingChange change, std::span<const std::uin
         ++dropped;
     }
     return {JournalEntry::Recorded, dropped};
+}
+
+RecordOutcome UndoJournal::commitToNewest(PendingChange change,
+                                          std::span<const std::uint8_t> buffer) {
+    if (!canUndo() || canRedo()) {
+        return commit(std::move(change), buffer);
+    }
+    const Step& newest = steps_.back();
+    const std::size_t first = std::min(newest.offset, change.offset);
+    const std::size_t end =
+        std::max(newest.offset + newest.before.size(), change.offset + change.before.size());
+    if (end > buffer.size()) {
+        return discardAll();
+    }
+    // The joined range as it was before the newest step: the bytes between
+    // the two ranges are untouched, the change's snapshot covers its range,
+    // and where the two overlap the newest step knows the older bytes.
+    PendingChange joined = snapshot(buffer, first, end - first);
+    const auto place = [&](std::size_t offset, const std::vector<std::uint8_t>& bytes) {
+        std::copy(bytes.begin(), bytes.end(),
+                  joined.before.begin() + static_cast<std::ptrdiff_t>(offset - first));
+    };
+    place(change.offset, change.before);
+    place(newest.offset, newest.before);
+    held_ -= costOf(newest);
+    steps_.pop_back();
+    --next_;
+    return commit(std::move(joined), buffer);
 }
 
 std::optional<ChangedRange> UndoJournal::undo(std::span<std::uint8_t> buffer) {

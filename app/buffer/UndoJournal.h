@@ -60,6 +60,10 @@ public:
     // Records the change from the snapshot to what `buffer` holds now, kept
     // to the bytes that differ.
     RecordOutcome commit(PendingChange change, std::span<const std::uint8_t> buffer);
+    // As commit, but the change joins the newest step, which then undoes
+    // both at once (the two digits typed into one byte). A new step when
+    // there is none to join: the journal is empty or the newest was undone.
+    RecordOutcome commitToNewest(PendingChange change, std::span<const std::uint8_t> buffer);
 
     // Puts back the bytes of the newest step, or redoes the step undone
     // last; the range written, or nothing when there is no such step. A step

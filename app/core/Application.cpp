@@ -20,6 +20,7 @@ Application::Application(UserInterface& ui, SettingsStore settings,
       progress_(block_, ui),
       status_(ui),
       buffer_(block_),
+      history_(buffer_, [this](const std::string& text) { postStatus(block_, ui_, text); }),
       caller_(block_, ui, progress_),
       driver_(block_, ui, targets_, ports_, permission_, [] { return scanSystemDevices(); }),
       modules_(block_, caller_, catalog_, ui),
@@ -185,7 +186,8 @@ void Application::chipSelectionClosed() {
 
 FileLoadResult Application::openBufferFile(const std::string& path,
                                            std::optional<ImageFormat> format) {
-    FileLoadResult loaded = LoadBufferFile(buffer_, path, format);
+    FileLoadResult loaded =
+        history_.recordWhole([&] { return LoadBufferFile(buffer_, path, format); });
     concludeFileCommand(loaded, path);
     return loaded;
 }
@@ -199,7 +201,8 @@ FileSaveResult Application::saveBufferFile(const std::string& path,
 
 FileLoadResult Application::openBufferBlock(const std::string& path, std::uint32_t offset,
                                             std::uint32_t length) {
-    FileLoadResult loaded = LoadBufferBlock(buffer_, path, offset, length);
+    FileLoadResult loaded = history_.record(
+        offset, length, [&] { return LoadBufferBlock(buffer_, path, offset, length); });
     concludeFileCommand(loaded, path);
     return loaded;
 }
@@ -211,8 +214,18 @@ FileSaveResult Application::saveBufferBlock(const std::string& path, std::uint32
     return saved;
 }
 
+const OperationOutcome& Application::runOperation(Command command) {
+    // A module may write the image in any command, not only in Read.
+    return history_.recordWhole(
+        [&]() -> const OperationOutcome& { return operations_.run(command); });
+}
+
 ReadVerification Application::verifyRead(unsigned reads, std::size_t maxListed) {
-    return veldrix::verifyRead(operations_, buffer_, block_, ui_, reads, maxListed);
+    // Undoable like a single Read; reads that differ put the image back and
+    // so leave no step.
+    return history_.recordWhole([&] {
+        return veldrix::verifyRead(operations_, buffer_, block_, ui_, reads, maxListed);
+    });
 }
 
 ChipComparison Application::compareChipWithBuffer(std::size_t maxListed) {

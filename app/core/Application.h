@@ -13,6 +13,7 @@
 
 #include "buffer/BufferFiles.h"
 #include "buffer/DataBuffer.h"
+#include "buffer/EditHistory.h"
 #include "catalog/AdvancedOptions.h"
 #include "catalog/ModuleCatalog.h"
 #include "catalog/ModuleSelection.h"
@@ -112,7 +113,7 @@ public:
 
     // Loads the buffer from `path` (in `format`, else in the format its
     // content shows) and shows the program's messages for it; the path
-    // becomes the document name when the file was loaded.
+    // becomes the document name when the file was loaded. Loads can be undone.
     FileLoadResult openBufferFile(const std::string& path,
                                   std::optional<ImageFormat> format = std::nullopt);
     // Saves the buffer to `path` (in `format`, else in the format of its
@@ -131,6 +132,10 @@ public:
     // call after one failed returns it, every later call nothing, so that
     // the window tells the user once per run.
     [[nodiscard]] std::optional<SettingsWriteFailure> takeSettingsWriteFailure();
+
+    // A device operation as the user runs it: what it writes into the image
+    // (a chip Read) can be undone.
+    const OperationOutcome& runOperation(Command command);
 
     // Read with verification: see verifyRead().
     ReadVerification verifyRead(unsigned reads, std::size_t maxListed);
@@ -179,6 +184,9 @@ public:
     // The image the editors show and edit.
     [[nodiscard]] DataBuffer& buffer() noexcept { return buffer_; }
     [[nodiscard]] const DataBuffer& buffer() const noexcept { return buffer_; }
+    // Undo and redo of the user's changes of the image.
+    [[nodiscard]] EditHistory& history() noexcept { return history_; }
+    [[nodiscard]] const EditHistory& history() const noexcept { return history_; }
     // The chip selection window's model.
     [[nodiscard]] ModuleSelection& modules() noexcept { return modules_; }
     [[nodiscard]] const ModuleSelection& modules() const noexcept { return modules_; }
@@ -237,6 +245,7 @@ private:
     StatusService status_;
     CallbackTargets targets_;
     DataBuffer buffer_;
+    EditHistory history_;
     ModuleCaller caller_;
     ModuleCatalog catalog_;
     PortList ports_;

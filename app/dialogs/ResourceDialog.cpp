@@ -17,10 +17,11 @@ ResourceDialog::ResourceDialog(QWidget* parent, const QString& title, int width,
     layOut();
 }
 
-void ResourceDialog::addOkCancel(const DialogRect& ok, const DialogRect& cancel) {
-    okButton_ = place(new QPushButton(QStringLiteral("OK"), this), ok);
+void ResourceDialog::addOkCancel(const DialogRect& ok, const DialogRect& cancel,
+                                 const QString& okText, const QString& cancelText) {
+    okButton_ = place(new QPushButton(okText, this), ok);
     okButton_->setDefault(true);
-    auto* cancelButton = place(new QPushButton(QStringLiteral("Cancel"), this), cancel);
+    auto* cancelButton = place(new QPushButton(cancelText, this), cancel);
     connect(okButton_, &QPushButton::clicked, this, [this] {
         if (acceptEntries()) {
             accept();

@@ -32,8 +32,10 @@ protected:
         layOut();
         return control;
     }
-    // The OK (default) and Cancel buttons.
-    void addOkCancel(const DialogRect& ok, const DialogRect& cancel);
+    // The OK (default) and Cancel buttons, under other texts where given.
+    void addOkCancel(const DialogRect& ok, const DialogRect& cancel,
+                     const QString& okText = QStringLiteral("OK"),
+                     const QString& cancelText = QStringLiteral("Cancel"));
     [[nodiscard]] QPushButton* okButton() const noexcept { return okButton_; }
 
     // OK: true accepts, false keeps the dialog open.

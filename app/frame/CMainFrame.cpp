@@ -93,12 +93,14 @@ void CMainFrame::connectEngine() {
     buffer.setEditors(&editors_->mainEditor(), &editors_->secondEditor());
     buffer.setLayoutListener([this] { editors_->layOut(); });
     for (CHexEditBase* editor : {&editors_->mainEditor(), &editors_->secondEditor()}) {
+        editor->setEditRecorder(&engine_.history());
         connect(editor, &CHexEditBase::addressChanged, this,
                 [this](std::uint32_t, const QString& text) { setPaneText(Pane::Address, text); });
         connect(editor, &CHexEditBase::crcCalculated, this,
                 [this](const QString& text) { ui_.messageBox(DD_MB_OK, text.toStdString()); });
     }
     connect(editors_, &EditorPane::selectionChanged, this, &CMainFrame::updateCommandStates);
+    connect(editors_, &EditorPane::edited, this, &CMainFrame::updateCommandStates);
 }
 
 void CMainFrame::setPaneText(Pane pane, const QString& text) {
@@ -153,9 +155,17 @@ bool CMainFrame::commandEnabled(int id) const {
         case cmd::kSaveBlock:
             return editors_->hasSelection();
         case cmd::kUndo:
+            return engine_.history().canUndo();
+        case cmd::kRedo:
+            return engine_.history().canRedo();
         case cmd::kCut:
-            // The editor never changes the data's length and keeps no history.
+            // The editor never changes the data's length.
             return false;
+        case cmd::kFind:
+        case cmd::kFindNext:
+        case cmd::kFindPrevious:
+        case cmd::kGoToAddress:
+            return engine_.buffer().length() != 0;
         case cmd::kDevice:
             return static_cast<bool>(dialogs_.selectChip);
         case cmd::kConfigKeys:
@@ -286,6 +296,8 @@ void CMainFrame::shutDown() {
     // thread, which may still be posting to the message pane.
     engine_.close();
     engine_.buffer().setEditors(nullptr, nullptr);
+    editors_->mainEditor().setEditRecorder(nullptr);
+    editors_->secondEditor().setEditRecorder(nullptr);
     engine_.buffer().setLayoutListener({});
     ui_.setFrameView(nullptr);
 }

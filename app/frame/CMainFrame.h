@@ -11,12 +11,15 @@
 // the operation and closes the window once the call has returned.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "buffer/UndoJournal.h"
 #include "core/DeviceCommands.h"
 #include "core/OperationOutcome.h"
+#include "dialogs/FindQuery.h"
 #include "frame/FrameView.h"
 #include "frame/OptionDialogs.h"
 #include "frame/WindowPlacement.h"
@@ -27,6 +30,7 @@ namespace veldrix {
 
 class Application;
 class CommandActions;
+class CHexEditBase;
 class CompareReportWindow;
 class EditorPane;
 class FileChooser;
@@ -110,10 +114,20 @@ private:
     void saveFileAs();
     void openBlock();
     void saveBlock();
+    // A buffer tool, true when it ran: its change can be undone.
+    void runBufferTool(const std::function<bool()>& tool);
     void bufferTransformed(bool ran);
     void fillBuffer();
     void xorBuffer();
     void showDigest(const std::optional<std::string>& text);
+    void undo();
+    void redo();
+    void showRestored(const std::optional<ChangedRange>& range);
+    void goToAddress();
+    void find();
+    // Without a query yet, Find's dialog first.
+    void findAgain(SearchDirection direction);
+    void search(CHexEditBase& editor, const FindQuery& query, SearchDirection direction);
     void selectChip();
     void editDeviceVoltages();
     void editConfigKeys();
@@ -135,6 +149,8 @@ private:
     CompareReportWindow* compareReport_ = nullptr;
     std::unique_ptr<FrameStatusBar> panes_;
     WindowPlacement placement_;
+    // The last search, for Find next and Find previous.
+    std::optional<FindQuery> lastFind_;
     bool closeRequested_ = false;
     bool shutDown_ = false;
 };

@@ -79,6 +79,24 @@ void CMainFrame::dispatch(int id) {
         case cmd::kPaste:
             editors_->selectionTarget().Paste();
             break;
+        case cmd::kUndo:
+            undo();
+            break;
+        case cmd::kRedo:
+            redo();
+            break;
+        case cmd::kFind:
+            find();
+            break;
+        case cmd::kFindNext:
+            findAgain(SearchDirection::Forward);
+            break;
+        case cmd::kFindPrevious:
+            findAgain(SearchDirection::Backward);
+            break;
+        case cmd::kGoToAddress:
+            goToAddress();
+            break;
         case cmd::kToolbar:
             toolBar_->setVisible(toolBar_->isHidden());
             break;
@@ -86,7 +104,7 @@ void CMainFrame::dispatch(int id) {
             statusBar()->setVisible(statusBar()->isHidden());
             break;
         case cmd::kInitBuffer:
-            bufferTransformed(InitBuffer(buffer));
+            runBufferTool([&buffer] { return InitBuffer(buffer); });
             break;
         case cmd::kFillBuffer:
             fillBuffer();
@@ -95,7 +113,7 @@ void CMainFrame::dispatch(int id) {
             xorBuffer();
             break;
         case cmd::kSwapBytes:
-            bufferTransformed(SwapBytes(buffer));
+            runBufferTool([&buffer] { return SwapBytes(buffer); });
             break;
         case cmd::kCheckSum:
             showDigest(BufferCheckSum(buffer));
@@ -134,7 +152,7 @@ void CMainFrame::dispatch(int id) {
             showCompareReport();
             break;
         default:
-            // Undo and Cut: the editor keeps no history and never changes length.
+            // Cut: the editor never changes the data's length.
             break;
     }
 }
@@ -146,7 +164,7 @@ void CMainFrame::runOperation(Command command) {
         readVerified();
         return;
     }
-    const OperationOutcome outcome = engine_.operations().run(command);
+    const OperationOutcome outcome = engine_.runOperation(command);
     concludeOperation(outcome);
     if (command == Command::Compare) {
         reportComparison(outcome);
@@ -226,6 +244,10 @@ void CMainFrame::saveBlock() {
     }
 }
 
+void CMainFrame::runBufferTool(const std::function<bool()>& tool) {
+    bufferTransformed(engine_.history().recordWhole(tool));
+}
+
 void CMainFrame::bufferTransformed(bool ran) {
     if (ran) {
         frameFocused();
@@ -234,11 +256,11 @@ void CMainFrame::bufferTransformed(bool ran) {
 }
 
 void CMainFrame::fillBuffer() {
-    bufferTransformed(dialogs_.fillBuffer(engine_, this));
+    runBufferTool([this] { return dialogs_.fillBuffer(engine_, this); });
 }
 
 void CMainFrame::xorBuffer() {
-    bufferTransformed(dialogs_.xorBuffer(engine_, this));
+    runBufferTool([this] { return dialogs_.xorBuffer(engine_, this); });
 }
 
 void CMainFrame::showDigest(const std::optional<std::string>& text) {

@@ -1,6 +1,7 @@
 #include "frame/EditorPane.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "hexedit/CHexEditBase.h"
 #include "hexedit/HexEditSettings.h"
@@ -42,6 +43,8 @@ EditorPane::EditorPane(QWidget* parent)
 
     connect(main_, &CHexEditBase::selectionChanged, this, &EditorPane::selectionChanged);
     connect(second_, &CHexEditBase::selectionChanged, this, &EditorPane::selectionChanged);
+    connect(main_, &CHexEditBase::editChanged, this, &EditorPane::edited);
+    connect(second_, &CHexEditBase::editChanged, this, &EditorPane::edited);
 }
 
 void EditorPane::layOut() {
@@ -65,6 +68,30 @@ CHexEditBase& EditorPane::selectionTarget() noexcept {
         return *main_;
     }
     return *second_;
+}
+
+CHexEditBase* EditorPane::editorShowing(std::size_t offset) noexcept {
+    for (CHexEditBase* editor : {main_, second_}) {
+        if (offset >= editor->addressOffset() &&
+            offset - editor->addressOffset() < editor->length()) {
+            return editor;
+        }
+    }
+    return nullptr;
+}
+
+void EditorPane::showImageRange(std::size_t offset, std::size_t length) {
+    if (CHexEditBase* editor = editorShowing(offset)) {
+        const auto first = static_cast<std::uint32_t>(offset - editor->addressOffset());
+        const auto last = static_cast<std::uint32_t>(std::min<std::size_t>(
+            first + std::max<std::size_t>(length, 1) - 1, editor->length() - 1));
+        editor->setFocus();
+        editor->SetSelection(kNoIndex, kNoIndex, false, false);
+        editor->MakeVisible(first, last, false);
+        editor->SetCaret(first, true);
+    }
+    main_->viewport()->update();
+    second_->viewport()->update();
 }
 
 void EditorPane::refocus() {

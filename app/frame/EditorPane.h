@@ -6,6 +6,7 @@
 // main editor fills the pane.
 
 #include <QWidget>
+#include <cstddef>
 
 #include "core/ProgramSettings.h"
 
@@ -38,6 +39,15 @@ public:
     // editor.
     [[nodiscard]] CHexEditBase& selectionTarget() noexcept;
 
+    // The editor that shows byte `offset` of the image, the main one first;
+    // null when neither does.
+    [[nodiscard]] CHexEditBase* editorShowing(std::size_t offset) noexcept;
+
+    // [offset, offset + length) of the image (undone, redone, gone to): the
+    // editor showing its first byte takes the focus with the caret there, no
+    // selection, and the range scrolled into view; both editors repaint.
+    void showImageRange(std::size_t offset, std::size_t length);
+
     // Focus to the second editor, then to the main editor, which keeps it;
     // both repaint.
     void refocus();
@@ -49,6 +59,8 @@ public:
 
 signals:
     void selectionChanged();
+    // The user typed or pasted into either editor.
+    void edited();
 
 private:
     CHexEditBase* main_;

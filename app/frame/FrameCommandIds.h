@@ -18,9 +18,14 @@ inline constexpr int kSaveBlock = 0x8006;
 inline constexpr int kExit = 0xE141;
 // Edit
 inline constexpr int kUndo = 0xE12B;
+inline constexpr int kRedo = 0x8034;
 inline constexpr int kCut = 0xE123;
 inline constexpr int kCopy = 0xE122;
 inline constexpr int kPaste = 0xE125;
+inline constexpr int kFind = 0x8035;
+inline constexpr int kFindNext = 0x8036;
+inline constexpr int kFindPrevious = 0x8037;
+inline constexpr int kGoToAddress = 0x8038;
 // View
 inline constexpr int kToolbar = 0xE800;
 inline constexpr int kStatusBar = 0xE801;

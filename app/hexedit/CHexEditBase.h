@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "buffer/EditRecorder.h"
 #include "buffer/EditorView.h"
 #include "hexedit/ByteRange.h"
 #include "hexedit/HexColors.h"
@@ -101,6 +102,10 @@ public:
     // Scrolls by `rows` rows, stopping at the first.
     void ScrollRows(std::int64_t rows, bool redraw);
     void CalculateLayout();
+
+    // Told of every byte the user overwrites, so that it can be undone; null
+    // for none.
+    void setEditRecorder(EditRecorder* recorder) noexcept { recorder_ = recorder; }
 
     // Editing helpers used by the input controllers.
     // Overwrites the caret's digit with `value` (0..15) and moves on.
@@ -193,6 +198,10 @@ private:
                           std::uint32_t& end) noexcept;
     // Every change of the selection goes through here, so none goes unannounced.
     void changeSelection(ByteRange range);
+    // Around every write of the user's into the data: the recorder is told
+    // and editChanged follows.
+    void beginEdit(std::uint32_t index, std::uint32_t count, EditKind kind);
+    void endEdit();
     void scheduleScrollBarUpdate();
     void updateScrollBars();
     void syncScrollBar(QScrollBar& bar, const std::function<void(QScrollBar&)>& change);
@@ -232,6 +241,7 @@ private:
     std::optional<std::uint32_t> notifiedAddress_;
     std::vector<std::unique_ptr<HexKeyController>> keyControllers_;
     std::unique_ptr<HexMouseController> mouse_;
+    EditRecorder* recorder_ = nullptr;
 };
 
 }  // namespace veldrix

@@ -64,11 +64,25 @@ void CHexEditBase::Paste() {
     if (count == 0) {
         return;
     }
+    beginEdit(destination, count, EditKind::Block);
     std::memcpy(data_ + destination, bytes.data(), count);
+    endEdit();
     const std::uint32_t last = destination + count - 1;
     SetSelection(destination, last, true, false);
     SetCaret(last, false);
     viewport()->update();
+}
+
+void CHexEditBase::beginEdit(std::uint32_t index, std::uint32_t count, EditKind kind) {
+    if (recorder_ != nullptr) {
+        recorder_->beforeEdit(std::size_t{addressOffset_} + index, count, kind);
+    }
+}
+
+void CHexEditBase::endEdit() {
+    if (recorder_ != nullptr) {
+        recorder_->afterEdit();
+    }
     emit editChanged();
 }
 

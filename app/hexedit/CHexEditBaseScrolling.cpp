@@ -99,15 +99,19 @@ void CHexEditBase::TypeHexDigit(std::uint8_t value) {
         return;
     }
     std::uint8_t& byte = data_[caret_];
+    beginEdit(caret_, 1, highDigit_ ? EditKind::FirstDigit : EditKind::SecondDigit);
     if (highDigit_) {
         byte = static_cast<std::uint8_t>((byte & 0x0F) | (value << 4));
-        MoveCaret(0, false, false);
     } else {
         byte = static_cast<std::uint8_t>((byte & 0xF0) | (value & 0x0F));
+    }
+    endEdit();
+    if (highDigit_) {
+        MoveCaret(0, false, false);
+    } else {
         MoveCaret(1, true, false);
     }
     viewport()->update();
-    emit editChanged();
 }
 
 // ---- Scrolling ----

@@ -163,6 +163,47 @@ TEST(UndoJournal, AStepThatNoLongerFitsTheImageEmptiesTheJournalAndWritesNothing
     EXPECT_FALSE(edit.journal.canRedo());
 }
 
+TEST(UndoJournal, AChangeJoinedToTheNewestStepIsUndoneWithIt) {
+    Edited edit(32);
+    edit.change(4, {0xA4});
+    PendingChange more = UndoJournal::snapshot(edit.data, 6, 2);
+    edit.data[6] = 0xB6;
+    edit.data[7] = 0xB7;
+    EXPECT_EQ(edit.journal.commitToNewest(std::move(more), edit.data).entry,
+              JournalEntry::Recorded);
+
+    // One step over both, byte 5 between them untouched.
+    EXPECT_EQ(edit.journal.undo(edit.data), (ChangedRange{4, 4}));
+    EXPECT_EQ(edit.data[4], 4);
+    EXPECT_EQ(edit.data[6], 6);
+    EXPECT_EQ(edit.data[7], 7);
+    EXPECT_FALSE(edit.journal.canUndo());
+    EXPECT_EQ(edit.journal.redo(edit.data), (ChangedRange{4, 4}));
+    EXPECT_EQ(edit.data[5], 5);
+    EXPECT_EQ(edit.data[7], 0xB7);
+
+    // Nothing to join once the newest step is undone: a step of its own.
+    ASSERT_TRUE(edit.journal.undo(edit.data));
+    PendingChange alone = UndoJournal::snapshot(edit.data, 9, 1);
+    edit.data[9] = 0xC9;
+    EXPECT_EQ(edit.journal.commitToNewest(std::move(alone), edit.data).entry,
+              JournalEntry::Recorded);
+    EXPECT_EQ(edit.journal.undo(edit.data), (ChangedRange{9, 1}));
+    EXPECT_FALSE(edit.journal.canUndo());
+}
+
+TEST(UndoJournal, AJoinedChangeThatRestoresTheOldBytesLeavesNoStep) {
+    Edited edit(16);
+    edit.change(3, {0x13});
+    const std::size_t before = edit.journal.bytesHeld();
+    PendingChange back = UndoJournal::snapshot(edit.data, 3, 1);
+    edit.data[3] = 3;
+    EXPECT_EQ(edit.journal.commitToNewest(std::move(back), edit.data).entry,
+              JournalEntry::Unchanged);
+    EXPECT_FALSE(edit.journal.canUndo());
+    EXPECT_LT(edit.journal.bytesHeld(), before);
+}
+
 TEST(UndoJournal, SnapshotsAndCommitsStayInsideTheBuffer) {
     const Bytes data(8, 1);
     EXPECT_EQ(UndoJournal::snapshot(data, 6, 10).before.size(), 2u);

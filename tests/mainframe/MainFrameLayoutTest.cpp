@@ -52,7 +52,9 @@ TEST_F(MainFrameLayout, MenusHoldEveryCommandWithItsIdentifier) {
     const auto menu = [&](int index) { return bar.at(index)->menu()->actions(); };
     EXPECT_EQ(entriesOf(menu(0)),
               (std::vector<int>{0xE101, 0x8008, kSeparator, 0x8007, 0x8006, kSeparator, 0xE141}));
-    EXPECT_EQ(entriesOf(menu(1)), (std::vector<int>{0xE12B, kSeparator, 0xE123, 0xE122, 0xE125}));
+    EXPECT_EQ(entriesOf(menu(1)), (std::vector<int>{0xE12B, 0x8034, kSeparator, 0xE123, 0xE122,
+                                                    0xE125, kSeparator, 0x8035, 0x8036, 0x8037,
+                                                    0x8038}));
     EXPECT_EQ(entriesOf(menu(2)), (std::vector<int>{0xE800, 0xE801}));
     EXPECT_EQ(entriesOf(menu(3)), (std::vector<int>{0x8025, 0x800A, 0x800B, 0x800C, kSeparator,
                                                     0x800D, 0x801D, 0x801E}));
@@ -114,6 +116,11 @@ TEST_F(MainFrameLayout, AcceleratorsAreBoundAsTheMenuShowsThem) {
     EXPECT_EQ(keys(0xE125), (QStringList{"Ctrl+V", "Shift+Ins"}));
     EXPECT_EQ(keys(0xE123), (QStringList{"Ctrl+X", "Shift+Del"}));
     EXPECT_EQ(keys(0xE12B), (QStringList{"Ctrl+Z", "Alt+Backspace"}));
+    EXPECT_EQ(keys(0x8034), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
+    EXPECT_EQ(keys(0x8035), QStringList{"Ctrl+F"});
+    EXPECT_EQ(keys(0x8036), QStringList{"Ctrl+F3"});
+    EXPECT_EQ(keys(0x8037), QStringList{"Ctrl+Shift+F3"});
+    EXPECT_EQ(keys(0x8038), QStringList{"Ctrl+G"});
     EXPECT_EQ(keys(0xE140), QStringList{"F1"});
     EXPECT_EQ(keys(0x8008), QStringList{"F2"});  // the menu says F2 saves
     EXPECT_EQ(keys(0xE101), QStringList{"F3"});
