@@ -134,6 +134,12 @@ TEST_F(ChipChecksTest, SoundChipReadsAlikeEveryTimeIntoTheBuffer) {
     EXPECT_TRUE(verification.outcome.succeeded());
     EXPECT_EQ(verification.unstable.count, 0u);
     EXPECT_EQ(bufferBytes(), image);
+
+    // One Read for the user, however many reads it took: one undo step.
+    const std::vector<std::uint8_t> erased(65536, 0xFF);
+    ASSERT_TRUE(app->history().undo());
+    EXPECT_EQ(bufferBytes(), erased);
+    EXPECT_FALSE(app->history().canUndo());
 }
 
 TEST_F(ChipChecksTest, IntermittentLineIsReportedAndTheBufferKeepsTheUsersImage) {
@@ -155,6 +161,7 @@ TEST_F(ChipChecksTest, IntermittentLineIsReportedAndTheBufferKeepsTheUsersImage)
         }
     }
     EXPECT_EQ(bufferBytes(), edited);
+    EXPECT_FALSE(app->history().canUndo()) << "nothing changed, nothing to undo";
     char first[32];
     std::snprintf(first, sizeof first, "Unstable read at %06X",
                   static_cast<unsigned>(verification.unstable.listed.front().address));
