@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds with warnings as errors,
-# runs every test through CTest (each benchmark once among them), builds
-# everything once more with clang (no tests run there), then gives each
+# runs every test through CTest (each benchmark once among them), builds the
+# program, plug-ins and simulator once more with clang, then gives each
 # fuzzer a short bounded run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELDRIX_WERROR=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELDRIX_WERROR=ON \
+  "-DVELDRIX_TEST_COMPILE_OPTIONS=-O1;-g0"
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
-# Only whether clang accepts the code counts here, so it builds without
-# optimisation or debug information, which is fastest.
+# Only whether clang accepts the program, the plug-ins and the simulator
+# counts here, so it builds them without optimisation or debug information,
+# which is fastest; the tests were built and run above.
 CC=clang CXX=clang++ cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_C_FLAGS_DEBUG=-O0 -DCMAKE_CXX_FLAGS_DEBUG=-O0 -DVELDRIX_WERROR=ON
+  -DCMAKE_C_FLAGS_DEBUG=-O0 -DCMAKE_CXX_FLAGS_DEBUG=-O0 -DVELDRIX_WERROR=ON \
+  -DVELDRIX_TESTS=OFF -DVELDRIX_BENCH=OFF
 cmake --build build-clang
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
