@@ -54,10 +54,10 @@ std::string commandLabel(const CommandRow& row) {
 std::string optionLabel(const OptionRow& row) {
     std::string label(row.names[0]);
     if (!row.names[1].empty()) {
-        label += ", " + std::string(row.names[1]);
+        label.append(", ").append(row.names[1]);
     }
     if (!row.value.empty()) {
-        label += " " + std::string(row.value);
+        label.append(" ").append(row.value);
     }
     return label;
 }

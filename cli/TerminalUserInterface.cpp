@@ -90,7 +90,10 @@ std::uint32_t TerminalUserInterface::ask(std::uint32_t style, const std::string&
     }
     std::string choices;
     for (const std::uint32_t button : buttons) {
-        choices += (choices.empty() ? "" : "/") + caption(button);
+        if (!choices.empty()) {
+            choices += '/';
+        }
+        choices += caption(button);
     }
     if (settings_.assumeYes) {
         err_ << terminalText(text) << " [" << choices << "] " << caption(buttons.front()) << '\n'
