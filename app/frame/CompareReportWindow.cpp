@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace veldrix {
@@ -52,7 +53,6 @@ CompareReportWindow::CompareReportWindow(QWidget* parent) : QDialog(parent) {
 
 void CompareReportWindow::showReport(const QString& report) {
     text_->setPlainText(report);
-    hasReport_ = true;
     // The keyboard stays with the main window, where the user was working.
     setAttribute(Qt::WA_ShowWithoutActivating);
     show();
@@ -60,19 +60,23 @@ void CompareReportWindow::showReport(const QString& report) {
 }
 
 void CompareReportWindow::clearReport() {
-    hasReport_ = false;
     text_->clear();
     close();
 }
 
 void CompareReportWindow::reopen() {
-    if (!hasReport_) {
+    if (!hasReport()) {
         return;
     }
     setAttribute(Qt::WA_ShowWithoutActivating, false);
     show();
     raise();
     activateWindow();
+}
+
+bool CompareReportWindow::hasReport() const {
+    // A report always says how many differences it counted.
+    return !text_->document()->isEmpty();
 }
 
 QString CompareReportWindow::report() const {

@@ -23,7 +23,7 @@ public:
     // Shows the kept report again, with the keyboard; nothing without one.
     void reopen();
 
-    [[nodiscard]] bool hasReport() const noexcept { return hasReport_; }
+    [[nodiscard]] bool hasReport() const;
     [[nodiscard]] QString report() const;
 
 protected:
@@ -36,7 +36,6 @@ private:
     QPlainTextEdit* text_;
     QPushButton* copy_;
     QPushButton* close_;
-    bool hasReport_ = false;
 };
 
 }  // namespace veldrix
